@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The subcommands of kelvaro-engine; each returns the process's exit status.
+int runSolve(const std::vector<std::string>& args);
+int runBench(const std::vector<std::string>& args);

@@ -1,0 +1,134 @@
+#include "board.h"
+
+#include "grid.h"
+
+#include <bit>
+
+namespace {
+
+constexpr std::array<std::array<std::uint8_t, 9>, 27> makeUnitCells()
+{
+    std::array<std::array<std::uint8_t, 9>, 27> units{};
+    for (int n = 0; n < 9; ++n) {
+        for (int k = 0; k < 9; ++k) {
+            units[columnUnit(n)][k] = static_cast<std::uint8_t>(cellIndex(n, k));
+            units[rowUnit(n)][k] = static_cast<std::uint8_t>(cellIndex(k, n));
+            const int column = 3 * (n / 3) + k / 3;
+            const int row = 3 * (n % 3) + k % 3;
+            units[18 + n][k] = static_cast<std::uint8_t>(cellIndex(column, row));
+        }
+    }
+    return units;
+}
+
+constexpr std::array<std::array<std::uint8_t, 20>, 81> makePeerCells()
+{
+    std::array<std::array<std::uint8_t, 20>, 81> peers{};
+    for (int cell = 0; cell < 81; ++cell) {
+        const int i = columnOf(cell);
+        const int j = rowOf(cell);
+        int n = 0;
+        for (int other = 0; other < 81; ++other) {
+            const int p = columnOf(other);
+            const int q = rowOf(other);
+            const bool shares = p == i || q == j || boxUnit(p, q) == boxUnit(i, j);
+            if (other != cell && shares) {
+                peers[cell][n++] = static_cast<std::uint8_t>(other);
+            }
+        }
+    }
+    return peers;
+}
+
+}  // namespace
+
+const std::array<std::array<std::uint8_t, 9>, 27> unitCells = makeUnitCells();
+const std::array<std::array<std::uint8_t, 20>, 81> peerCells = makePeerCells();
+
+DigitMask candidateMask(std::string_view text)
+{
+    if (text == "test") {
+        return testMarker;
+    }
+    DigitMask mask = 0;
+    for (char c : text) {
+        if (c >= '1' && c <= '9') {
+            mask |= digitBit(c - '0');
+        }
+    }
+    return mask;
+}
+
+std::string candidateText(DigitMask mask)
+{
+    if (mask & testMarker) {
+        return "test";
+    }
+    std::string text;
+    for (int d = 1; d <= 9; ++d) {
+        if (mask & digitBit(d)) {
+            text += static_cast<char>('0' + d);
+        }
+    }
+    return text;
+}
+
+int candidateLength(DigitMask mask)
+{
+    return (mask & testMarker) ? 4 : std::popcount(static_cast<unsigned>(mask));
+}
+
+void Board::place(int cell, int digit)
+{
+    clear(cell);
+    value[cell] = static_cast<std::uint8_t>(digit);
+    const int i = columnOf(cell);
+    const int j = rowOf(cell);
+    for (int unit : {columnUnit(i), rowUnit(j), boxUnit(i, j)}) {
+        if (digitCount[unit][digit]++ == 0) {
+            present[unit] |= digitBit(digit);
+        }
+    }
+}
+
+void Board::clear(int cell)
+{
+    const int digit = value[cell];
+    if (digit == 0) {
+        return;
+    }
+    value[cell] = 0;
+    const int i = columnOf(cell);
+    const int j = rowOf(cell);
+    for (int unit : {columnUnit(i), rowUnit(j), boxUnit(i, j)}) {
+        if (--digitCount[unit][digit] == 0) {
+            present[unit] &= static_cast<DigitMask>(~digitBit(digit));
+        }
+    }
+}
+
+Board Board::fromGrid()
+{
+    Board board;
+    for (int cell = 0; cell < 81; ++cell) {
+        const Cell& source = grid[columnOf(cell)][rowOf(cell)];
+        const std::string_view value = source.value.view();
+        if (!value.empty() && value[0] >= '1' && value[0] <= '9') {
+            board.place(cell, value[0] - '0');
+        }
+        board.candidates[cell] = candidateMask(source.candidates.view());
+    }
+    board.progress = ::progress;
+    return board;
+}
+
+void Board::toGrid() const
+{
+    for (int cell = 0; cell < 81; ++cell) {
+        Cell& target = grid[columnOf(cell)][rowOf(cell)];
+        const char digit = static_cast<char>('0' + value[cell]);
+        target.value.store(value[cell] ? std::string_view(&digit, 1) : std::string_view());
+        target.candidates.store(candidateText(candidates[cell]));
+    }
+    ::progress = progress;
+}

@@ -1,0 +1,297 @@
+#include "search.h"
+
+#include "grid.h"
+
+#include <bit>
+#include <optional>
+
+// The search keeps its meaning exactly (first filling in reading order,
+// candidates tried in ascending order) but never walks into a branch that
+// provably holds no filling. It works on a constraint picture of the grid:
+// every open cell has the set of digits it may still take; every unit whose
+// nine cells must end as a permutation of 1 to 9 is "exact", and there a
+// digit that fits only one cell must go there.
+
+namespace {
+
+struct Constraints {
+    std::array<DigitMask, 81> domain{};   // digits the cell may take; one bit once decided
+    std::array<bool, 81> decided{};       // given, forced or chosen; also cells left out
+    std::array<std::uint8_t, 81> pending{};
+    int pendingCount = 0;
+};
+
+using Filling = std::array<std::uint8_t, 81>;
+
+struct Problem {
+    std::array<bool, 27> exact{};
+    std::array<bool, 81> open{};          // the cells the search fills
+};
+
+bool isSingle(DigitMask mask) { return std::has_single_bit(static_cast<unsigned>(mask)); }
+
+int lowestDigit(DigitMask mask) { return std::countr_zero(static_cast<unsigned>(mask)); }
+
+void decide(Constraints& s, int cell, DigitMask digit)
+{
+    s.domain[cell] = digit;
+    s.decided[cell] = true;
+    s.pending[s.pendingCount++] = static_cast<std::uint8_t>(cell);
+}
+
+// Spreads every decided digit to its peers, and places hidden singles in the
+// exact units, until nothing more follows. False on a contradiction.
+bool propagate(Constraints& s, const Problem& problem)
+{
+    for (;;) {
+        while (s.pendingCount > 0) {
+            const int cell = s.pending[--s.pendingCount];
+            const DigitMask digit = s.domain[cell];
+            for (int peer : peerCells[cell]) {
+                if (!(s.domain[peer] & digit)) {
+                    continue;
+                }
+                if (s.decided[peer]) {
+                    if (problem.open[peer]) {
+                        return false;  // two decided peers share a digit
+                    }
+                    continue;          // a given: givens are never tested
+                }
+                s.domain[peer] &= static_cast<DigitMask>(~digit);
+                if (s.domain[peer] == 0) {
+                    return false;
+                }
+                if (isSingle(s.domain[peer])) {
+                    decide(s, peer, s.domain[peer]);
+                }
+            }
+        }
+        bool placed = false;
+        for (int unit = 0; unit < 27; ++unit) {
+            if (!problem.exact[unit]) {
+                continue;
+            }
+            DigitMask once = 0;
+            DigitMask twice = 0;
+            for (int cell : unitCells[unit]) {
+                twice |= once & s.domain[cell];
+                once |= s.domain[cell];
+            }
+            if (once != allDigits) {
+                return false;
+            }
+            const DigitMask hidden = once & static_cast<DigitMask>(~twice);
+            for (int cell : unitCells[unit]) {
+                const DigitMask here = s.domain[cell] & hidden;
+                if (s.decided[cell] || here == 0) {
+                    continue;
+                }
+                if (!isSingle(here)) {
+                    return false;
+                }
+                decide(s, cell, here);
+                placed = true;
+            }
+        }
+        if (!placed) {
+            return true;
+        }
+    }
+}
+
+// Counts fillings up to limit by depth-first search on the most constrained
+// cell; the first filling found is kept.
+int count(Constraints s, const Problem& problem, int limit, Filling& first, bool& haveFirst)
+{
+    if (!propagate(s, problem)) {
+        return 0;
+    }
+    int best = -1;
+    int bestSize = 10;
+    for (int cell = 0; cell < 81; ++cell) {
+        if (!s.decided[cell]) {
+            const int size = std::popcount(static_cast<unsigned>(s.domain[cell]));
+            if (size < bestSize) {
+                best = cell;
+                bestSize = size;
+            }
+        }
+    }
+    if (best < 0) {
+        if (!haveFirst) {
+            for (int cell = 0; cell < 81; ++cell) {
+                first[cell] = problem.open[cell] ? static_cast<std::uint8_t>(lowestDigit(s.domain[cell])) : 0;
+            }
+            haveFirst = true;
+        }
+        return 1;
+    }
+    int found = 0;
+    for (DigitMask rest = s.domain[best]; rest != 0 && found < limit; rest &= rest - 1) {
+        Constraints next = s;
+        decide(next, best, static_cast<DigitMask>(rest & -rest));
+        found += count(next, problem, limit - found, first, haveFirst);
+    }
+    return found;
+}
+
+std::optional<Filling> findFilling(const Constraints& s, const Problem& problem)
+{
+    Filling filling{};
+    bool have = false;
+    if (count(s, problem, 1, filling, have) == 0) {
+        return std::nullopt;
+    }
+    return filling;
+}
+
+// Sets up the constraints of the search on board from the given position:
+// open cells may take the digits of their candidates that no peer holds.
+// Returns false when an open cell has no such digit.
+bool setUp(const Board& board, int start, bool useCandidates, Constraints& s, Problem& problem)
+{
+    for (int unit = 0; unit < 27; ++unit) {
+        problem.exact[unit] = true;
+        for (int digit = 1; digit <= 9; ++digit) {
+            if (board.digitCount[unit][digit] > 1) {
+                problem.exact[unit] = false;
+            }
+        }
+    }
+    for (int cell = 0; cell < 81; ++cell) {
+        const int i = columnOf(cell);
+        const int j = rowOf(cell);
+        const int readingPosition = 9 * j + i;
+        s.decided[cell] = true;
+        if (board.value[cell] != 0) {
+            s.domain[cell] = digitBit(board.value[cell]);
+            continue;
+        }
+        if (readingPosition < start) {
+            s.domain[cell] = 0;  // left empty, and so no constraint on anything
+            for (int unit : {columnUnit(i), rowUnit(j), boxUnit(i, j)}) {
+                problem.exact[unit] = false;
+            }
+            continue;
+        }
+        problem.open[cell] = true;
+        const DigitMask allowed = useCandidates ? board.candidates[cell] & allDigits : allDigits;
+        s.domain[cell] = allowed & static_cast<DigitMask>(~board.peerDigits(cell));
+        if (s.domain[cell] == 0) {
+            return false;
+        }
+        s.decided[cell] = false;
+        if (isSingle(s.domain[cell])) {
+            decide(s, cell, s.domain[cell]);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int trySolve(Board& board, int column, int row)
+{
+    if (row >= 9) {
+        return 1;
+    }
+    Constraints s;
+    Problem problem;
+    if (!setUp(board, 9 * row + column, true, s, problem) || !propagate(s, problem)) {
+        return 0;
+    }
+    Filling filling{};
+    bool have = false;
+    const int fillings = count(s, problem, 2, filling, have);
+    if (fillings == 0) {
+        return 0;
+    }
+    if (fillings > 1) {
+        // Several fillings: walk the open cells in reading order and settle
+        // each on its smallest digit that still leads to a filling. The
+        // filling in hand proves its own digit, so only smaller ones are tried.
+        for (int r = 0; r < 9; ++r) {
+            for (int c = 0; c < 9; ++c) {
+                const int cell = cellIndex(c, r);
+                if (s.decided[cell]) {
+                    continue;
+                }
+                for (DigitMask rest = s.domain[cell]; rest != 0; rest &= rest - 1) {
+                    const DigitMask digit = static_cast<DigitMask>(rest & -rest);
+                    Constraints trial = s;
+                    decide(trial, cell, digit);
+                    if (digit == digitBit(filling[cell])) {
+                        propagate(trial, problem);
+                        s = trial;
+                        break;
+                    }
+                    if (propagate(trial, problem)) {
+                        if (auto better = findFilling(trial, problem)) {
+                            filling = *better;
+                            s = trial;
+                            break;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    for (int cell = 0; cell < 81; ++cell) {
+        if (problem.open[cell]) {
+            board.place(cell, filling[cell]);
+        }
+    }
+    return 1;
+}
+
+int trySolve(int column, int row)
+{
+    Board board = Board::fromGrid();
+    const int result = trySolve(board, column, row);
+    board.toGrid();
+    return result;
+}
+
+std::string peerValues(int column, int row)
+{
+    std::string text;
+    for (int k = 0; k < 9; ++k) {
+        if (k != column) {
+            text += grid[k][row].value.view();
+        }
+    }
+    for (int k = 0; k < 9; ++k) {
+        if (k != row) {
+            text += grid[column][k].value.view();
+        }
+    }
+    const int bi = 3 * (column / 3);
+    const int bj = 3 * (row / 3);
+    for (int x = bi; x < bi + 3; ++x) {
+        for (int y = bj; y < bj + 3; ++y) {
+            if (x != column || y != row) {
+                text += grid[x][y].value.view();
+            }
+        }
+    }
+    return text;
+}
+
+int countSolutions(const Board& board, int limit)
+{
+    Constraints s;
+    Problem problem;
+    if (!setUp(board, 0, false, s, problem)) {
+        return 0;
+    }
+    for (bool exact : problem.exact) {
+        if (!exact) {
+            return 0;  // two equal givens in a unit: no clash-free grid agrees
+        }
+    }
+    Filling unused{};
+    bool have = false;
+    return count(s, problem, limit, unused, have);
+}
+
+int countSolutions(int limit) { return countSolutions(Board::fromGrid(), limit); }
