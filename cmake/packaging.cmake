@@ -1,0 +1,29 @@
+# `cpack` in a build directory makes kelvaro_<version>_<arch>.deb from the
+# install rules. dpkg-shlibdeps finds the Qt libraries the programs link; the
+# packages loaded at run time without being linked are named here.
+if(KELVARO_ENGINE_ONLY)
+  return()
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kelvaro)
+set(CPACK_PACKAGE_VENDOR "The Kelvaro developers")
+set(CPACK_PACKAGE_CONTACT "The Kelvaro developers <developers@kelvaro.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Kelvaro solves the 9x9 number-placement puzzle the way a person does and
+generates new puzzles in four difficulties. Typed digits are checked against
+their row, column and box as they are entered, and a puzzle can be printed on
+one page.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kelvaro.org/)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads its window-system plugins at run time, and the program's fonts are
+# asked for by name, so neither shows up among the linked libraries.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+
+include(CPack)
