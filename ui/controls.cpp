@@ -1,0 +1,236 @@
+#include "controls.h"
+
+#include "controls_registry.h"
+#include "events.h"
+#include "fonts.h"
+#include "windows.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+constexpr int firstLayerId = 1000;
+int nextLayerId = firstLayerId;
+
+class EntryField : public QLineEdit {
+public:
+    EntryField(int window, int id, QWidget* parent) : QLineEdit(parent), window_(window), id_(id)
+    {
+        connect(this, &QLineEdit::textEdited, this,
+                [this] { postControlEvent(window_, id_, typeTextChanged); });
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QLineEdit::focusInEvent(event);
+        postControlEvent(window_, id_, typeFocusGained);
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QLineEdit::focusOutEvent(event);
+        postControlEvent(window_, id_, typeFocusLost);
+    }
+
+private:
+    int window_;
+    int id_;
+};
+
+Qt::Alignment qtAlignment(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::centre:
+        return Qt::AlignHCenter;
+    case TextAlign::right:
+        return Qt::AlignRight;
+    case TextAlign::left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+// Places a new control and gives it the current default font.
+template <typename Widget>
+Widget* place(Widget* control, int window, int id, int x, int y, int w, int h)
+{
+    control->setGeometry(x, y, w, h);
+    if (const QFont* font = defaultControlFont()) {
+        control->setFont(*font);
+    }
+    registerControl(window, id, control);
+    control->show();
+    return control;
+}
+
+void raisePressedOnClick(QAbstractButton* button, int window, int id)
+{
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [window, id] { postControlEvent(window, id, typePressed); });
+}
+
+}  // namespace
+
+QWidget* createButton(int window, int id, const std::string& caption, int x, int y, int w, int h)
+{
+    QWidget* parent = findWindow(window);
+    if (parent == nullptr) {
+        return nullptr;
+    }
+    auto* button = new QPushButton(QString::fromStdString(caption), parent);
+    button->setAutoDefault(false);
+    raisePressedOnClick(button, window, id);
+    return place(button, window, id, x, y, w, h);
+}
+
+QWidget* createOptionButton(int window, int id, const std::string& caption, int x, int y, int w,
+                            int h)
+{
+    QWidget* parent = findWindow(window);
+    if (parent == nullptr) {
+        return nullptr;
+    }
+    // Option buttons with the same parent are exclusive among themselves.
+    auto* option = new QRadioButton(QString::fromStdString(caption), parent);
+    raisePressedOnClick(option, window, id);
+    return place(option, window, id, x, y, w, h);
+}
+
+QWidget* createEntryField(int window, int id, int x, int y, int w, int h, TextAlign align)
+{
+    QWidget* parent = findWindow(window);
+    if (parent == nullptr) {
+        return nullptr;
+    }
+    auto* field = new EntryField(window, id, parent);
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
+    field->setAlignment(qtAlignment(align) | Qt::AlignVCenter);
+    field->setFrame(true);
+    return place(field, window, id, x, y, w, h);
+}
+
+QWidget* createStaticText(int window, int id, const std::string& text, int x, int y, int w, int h,
+                          TextAlign align)
+{
+    QWidget* parent = findWindow(window);
+    if (parent == nullptr) {
+        return nullptr;
+    }
+    auto* label = new QLabel(QString::fromStdString(text), parent);
+    label->setWordWrap(true);
+    label->setAlignment(qtAlignment(align) | Qt::AlignTop);
+    return place(label, window, id, x, y, w, h);
+}
+
+int createFrame(int window, int x, int y, int w, int h)
+{
+    QWidget* parent = findWindow(window);
+    if (parent == nullptr) {
+        return -1;
+    }
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Plain);
+    frame->setLineWidth(1);
+    // Clicks go through to the buttons it encloses.
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const int id = nextLayerId++;
+    place(frame, window, id, x, y, w, h);
+    frame->lower();
+    return id;
+}
+
+QWidget* createProgressBar(int window, int id, int x, int y, int w, int h)
+{
+    QWidget* parent = findWindow(window);
+    if (parent == nullptr) {
+        return nullptr;
+    }
+    auto* bar = new QProgressBar(parent);
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    bar->setTextVisible(false);
+    bar->setOrientation(Qt::Horizontal);
+    return place(bar, window, id, x, y, w, h);
+}
+
+void setControlText(int id, const std::string& text)
+{
+    const QString qtext = QString::fromStdString(text);
+    QWidget* control = findControl(id);
+    if (auto* field = qobject_cast<QLineEdit*>(control)) {
+        field->setText(qtext);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(qtext);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(qtext);
+    }
+}
+
+std::string controlText(int id)
+{
+    QWidget* control = findControl(id);
+    if (auto* field = qobject_cast<QLineEdit*>(control)) {
+        return field->text().toStdString();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        return button->text().toStdString();
+    }
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        return label->text().toStdString();
+    }
+    return {};
+}
+
+void setChecked(int id, bool checked)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(findControl(id))) {
+        button->setChecked(checked);
+    }
+}
+
+bool isChecked(int id)
+{
+    const auto* button = qobject_cast<QAbstractButton*>(findControl(id));
+    return button != nullptr && button->isChecked();
+}
+
+void setTextColour(int id, int red, int green, int blue)
+{
+    QWidget* control = findControl(id);
+    if (control == nullptr) {
+        return;
+    }
+    const QColor colour(red, green, blue);
+    QPalette palette = control->palette();
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+        palette.setColor(role, colour);
+    }
+    control->setPalette(palette);
+}
+
+void setControlFont(int id, int fontNumber)
+{
+    QWidget* control = findControl(id);
+    const QFont* font = findFont(fontNumber);
+    if (control != nullptr && font != nullptr) {
+        control->setFont(*font);
+    }
+}
+
+void setProgressPosition(int id, int position)
+{
+    if (auto* bar = qobject_cast<QProgressBar*>(findControl(id))) {
+        bar->setValue(position);
+        bar->repaint();
+    }
+}

@@ -1,0 +1,30 @@
+#include "controls_registry.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+
+namespace {
+
+struct Registered {
+    int window;
+    QPointer<QWidget> widget;
+};
+
+std::map<int, Registered> controls;
+
+}  // namespace
+
+void registerControl(int window, int id, QWidget* control) { controls[id] = {window, control}; }
+
+QWidget* findControl(int id)
+{
+    const auto found = controls.find(id);
+    return found == controls.end() ? nullptr : found->second.widget.data();
+}
+
+void forgetControlsOf(int window)
+{
+    std::erase_if(controls, [window](const auto& entry) { return entry.second.window == window; });
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+class QWidget;
+
+// Windows are known by number: 0 the main window, 1 the difficulty dialog,
+// 2 the progress window, 3 the About window, 4 the web-page window.
+
+// What the title bar offers. A window with neither box has a title bar only.
+enum WindowStyle : unsigned {
+    styleTitleOnly = 0,
+    styleCloseBox = 1,
+    styleMinimiseBox = 2,
+    styleKeptOnTop = 4,
+};
+
+enum class Placement {
+    centredOnScreen,
+    // Centred over the window that is active when this one opens, moved right
+    // or down where needed to keep its left and top edges on the screen; at
+    // the screen's top-left corner when no window is active.
+    centredOverActive,
+};
+
+// Opens window `number` with a client area of the given size, which the user
+// cannot change. Returns false when the window cannot be opened (one with that
+// number is already open, or the windowing system refused it).
+bool openWindow(int number, const std::string& title, int clientWidth, int clientHeight,
+                unsigned style, Placement placement);
+
+// Closes the window and forgets its controls; does nothing if it is not open.
+void closeWindow(int number);
+
+// Closes every window that is still open.
+void closeAllWindows();
+
+bool windowIsOpen(int number);
+
+// The widget of an open window, or null.
+QWidget* findWindow(int number);
+
+// The number of the window that holds `widget`, or -1.
+int windowNumberOf(const QWidget* widget);
