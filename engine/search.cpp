@@ -39,6 +39,74 @@ void decide(Constraints& s, int cell, DigitMask digit)
     s.pending[s.pendingCount++] = static_cast<std::uint8_t>(cell);
 }
 
+// Takes digits out of an undecided cell; false when none is left.
+bool removeDigits(Constraints& s, int cell, DigitMask digits, bool& narrowed)
+{
+    if (s.decided[cell] || !(s.domain[cell] & digits)) {
+        return true;
+    }
+    s.domain[cell] &= static_cast<DigitMask>(~digits);
+    narrowed = true;
+    if (s.domain[cell] == 0) {
+        return false;
+    }
+    if (isSingle(s.domain[cell])) {
+        decide(s, cell, s.domain[cell]);
+    }
+    return true;
+}
+
+// Where a box and a line cross, a digit of an exact box that fits only on
+// that line leaves the rest of the line, and a digit of an exact line that
+// fits only in that box leaves the rest of the box. A digit can stand at
+// most once in any unit, so only the unit that must hold the digit needs to
+// be exact.
+bool lockCandidates(Constraints& s, const Problem& problem, bool& narrowed)
+{
+    for (int lineKind = 0; lineKind < 2; ++lineKind) {
+        // segment[line][part]: the digits of the three cells where the line
+        // crosses its part-th box.
+        DigitMask segment[9][3];
+        for (int line = 0; line < 9; ++line) {
+            for (int part = 0; part < 3; ++part) {
+                DigitMask digits = 0;
+                for (int k = 3 * part; k < 3 * part + 3; ++k) {
+                    digits |= s.domain[lineKind == 0 ? cellIndex(line, k) : cellIndex(k, line)];
+                }
+                segment[line][part] = digits;
+            }
+        }
+        for (int line = 0; line < 9; ++line) {
+            const int lineUnit = lineKind == 0 ? columnUnit(line) : rowUnit(line);
+            const int first = 3 * (line / 3);
+            for (int part = 0; part < 3; ++part) {
+                const int box = lineKind == 0 ? boxUnit(line, 3 * part) : boxUnit(3 * part, line);
+                const DigitMask elsewhereInBox = segment[first + (line + 1) % 3][part] |
+                                                 segment[first + (line + 2) % 3][part];
+                const DigitMask elsewhereOnLine = segment[line][(part + 1) % 3] | segment[line][(part + 2) % 3];
+                const DigitMask pointing = problem.exact[box] ? segment[line][part] & ~elsewhereInBox : 0;
+                const DigitMask claiming = problem.exact[lineUnit] ? segment[line][part] & ~elsewhereOnLine : 0;
+                if (!(pointing & elsewhereOnLine) && !(claiming & elsewhereInBox)) {
+                    continue;
+                }
+                for (int cell : unitCells[lineUnit]) {
+                    const int along = lineKind == 0 ? rowOf(cell) : columnOf(cell);
+                    if (along / 3 != part && !removeDigits(s, cell, pointing, narrowed)) {
+                        return false;
+                    }
+                }
+                for (int cell : unitCells[box]) {
+                    const int across = lineKind == 0 ? columnOf(cell) : rowOf(cell);
+                    if (across != line && !removeDigits(s, cell, claiming, narrowed)) {
+                        return false;
+                    }
+                }
+            }
+        }
+    }
+    return true;
+}
+
 // Spreads every decided digit to its peers, and places hidden singles in the
 // exact units, until nothing more follows. False on a contradiction.
 bool propagate(Constraints& s, const Problem& problem)
@@ -93,7 +161,14 @@ bool propagate(Constraints& s, const Problem& problem)
                 placed = true;
             }
         }
-        if (!placed) {
+        if (placed) {
+            continue;
+        }
+        bool narrowed = false;
+        if (!lockCandidates(s, problem, narrowed)) {
+            return false;
+        }
+        if (!narrowed) {
             return true;
         }
     }
@@ -101,7 +176,7 @@ bool propagate(Constraints& s, const Problem& problem)
 
 // Counts fillings up to limit by depth-first search on the most constrained
 // cell; the first filling found is kept.
-int count(Constraints s, const Problem& problem, int limit, Filling& first, bool& haveFirst)
+int count(Constraints& s, const Problem& problem, int limit, Filling& first, bool& haveFirst)
 {
     if (!propagate(s, problem)) {
         return 0;
@@ -114,6 +189,9 @@ int count(Constraints s, const Problem& problem, int limit, Filling& first, bool
             if (size < bestSize) {
                 best = cell;
                 bestSize = size;
+                if (size == 2) {
+                    break;  // propagation leaves no cell with one digit
+                }
             }
         }
     }
@@ -135,7 +213,7 @@ int count(Constraints s, const Problem& problem, int limit, Filling& first, bool
     return found;
 }
 
-std::optional<Filling> findFilling(const Constraints& s, const Problem& problem)
+std::optional<Filling> findFilling(Constraints s, const Problem& problem)
 {
     Filling filling{};
     bool have = false;
@@ -202,7 +280,8 @@ int trySolve(Board& board, int column, int row)
     }
     Filling filling{};
     bool have = false;
-    const int fillings = count(s, problem, 2, filling, have);
+    Constraints root = s;
+    const int fillings = count(root, problem, 2, filling, have);
     if (fillings == 0) {
         return 0;
     }
