@@ -1,0 +1,44 @@
+#pragma once
+
+#include "grid.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Every engine test starts from the start-up state of the globals, with the
+// field ids the main window gives the cells.
+class EngineTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override { resetEngineState(); }
+};
+
+// Stores a puzzle given as 81 characters in reading order ('.' or '0' for an
+// empty cell) into the grid's values.
+void loadValues(std::string_view puzzle);
+// The grid's values in reading order, '.' for an empty cell.
+std::string valuesInReadingOrder();
+
+void setValue(int i, int j, std::string_view text);
+void setCandidates(int i, int j, std::string_view text);
+std::string candidatesAt(int i, int j);
+std::string valueAt(int i, int j);
+
+using GridCopy = std::array<std::array<Cell, gridSize>, gridSize>;
+GridCopy copyGrid();
+void restoreGrid(const GridCopy& copy);
+// Success when every stored byte of every cell equals the copy's; otherwise
+// names the first cell that differs.
+::testing::AssertionResult gridEquals(const GridCopy& expected);
+
+// The 81-character puzzles of a file in the tests' data folder, each line's
+// first word.
+struct PuzzleLine {
+    std::string puzzle;
+    std::string solution;  // empty where the file gives none
+};
+std::vector<PuzzleLine> readPuzzles(const std::string& fileName);
