@@ -1,0 +1,16 @@
+#include "button_commands.h"
+
+#include "clear_command.h"
+#include "main_window.h"
+#include "solve_button.h"
+
+namespace {
+
+constexpr ButtonCommand commands[] = {
+    {solveButtonId, solveButtonCommand},
+    {clearButtonId, clearCommand},
+};
+
+}  // namespace
+
+std::span<const ButtonCommand> buttonCommands() { return commands; }

@@ -1,0 +1,65 @@
+#include "main_window.h"
+
+#include "controls.h"
+#include "fonts.h"
+#include "grid.h"
+#include "windows.h"
+
+#include <QWidget>
+
+#include <string>
+
+const char* const mainWindowTitle = "Kelvaro - (c) 2026 the Kelvaro developers";
+
+namespace {
+
+struct ButtonRow {
+    int id;
+    const char* caption;
+};
+
+constexpr ButtonRow buttons[] = {
+    {solveButtonId, "Solve"}, {generateButtonId, "Generate"}, {clearButtonId, "Clear"},
+    {printButtonId, "Print"}, {aboutButtonId, "About"},
+};
+
+std::string cellName(int column, int row)
+{
+    return "Row " + std::to_string(row + 1) + ", column " + std::to_string(column + 1);
+}
+
+}  // namespace
+
+bool openMainWindow()
+{
+    if (!openWindow(mainWindow, mainWindowTitle, 350, 272, styleCloseBox | styleMinimiseBox,
+                    Placement::centredOnScreen)) {
+        return false;
+    }
+
+    for (int b = 0; b < 5; ++b) {
+        createButton(mainWindow, buttons[b].id, buttons[b].caption, 280, 10 + 30 * b, 60, 25);
+    }
+
+    if (loadFont(cellFont, "Arial", 16)) {
+        setDefaultControlFont(cellFont);
+    }
+    int id = 17;
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j < 9; ++j) {
+            Cell& cell = grid[i][j];
+            cell.fieldId = static_cast<std::int16_t>(id);
+            cell.clash = 0;
+            cell.value.store("");
+            if (QWidget* field = createEntryField(mainWindow, id, cellOffset(i), cellOffset(j), 30,
+                                                  30, TextAlign::centre)) {
+                field->setAccessibleName(QString::fromStdString(cellName(i, j)));
+            }
+            ++id;
+        }
+    }
+    setDefaultControlFont(-1);
+
+    createFrame(mainWindow, 275, 5, 70, 155);
+    return true;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+// The main window, window 0: the 81 cell fields, ids 17 to 97, and the five
+// command buttons, ids 0 to 4, inside a frame.
+
+constexpr int mainWindow = 0;
+
+constexpr int solveButtonId = 0;
+constexpr int generateButtonId = 1;
+constexpr int clearButtonId = 2;
+constexpr int printButtonId = 3;
+constexpr int aboutButtonId = 4;
+
+// The cell font, font number 1.
+constexpr int cellFont = 1;
+
+// The left (for a column) or top (for a row) edge of a cell field. Fields of
+// one box overlap by a pixel so their borders coincide; boxes are 2 pixels
+// apart.
+constexpr int cellOffset(int index) { return 2 + 29 * index + 3 * (index / 3); }
+
+extern const char* const mainWindowTitle;
+
+// Opens the main window and ties every cell of the grid to its field. Returns
+// false, creating no control and leaving the grid alone, when the window
+// cannot be opened.
+bool openMainWindow();

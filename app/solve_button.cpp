@@ -1,0 +1,20 @@
+#include "solve_button.h"
+
+#include "clock.h"
+#include "controls.h"
+#include "message_box.h"
+#include "solve_command.h"
+
+#include <string>
+
+void solveButtonCommand()
+{
+    const SolveHost host{
+        [](int fieldId, std::string_view text) { setControlText(fieldId, std::string(text)); },
+        [](std::string_view title, std::string_view text) {
+            showMessage(std::string(title), std::string(text));
+        },
+        tickCount,
+    };
+    solveCommand(host);
+}
