@@ -1,0 +1,190 @@
+#include "candidates.h"
+#include "engine_test_support.h"
+#include "literal_search.h"
+#include "search.h"
+#include "techniques.h"
+
+#include <bit>
+#include <random>
+
+// The pruned search against the plain one, from the same grids: the same
+// result, the same values, nothing else changed. The plain search is given a
+// call budget; cases where it runs out are not compared, but enough must be.
+
+namespace {
+
+constexpr long callBudget = 50000;
+
+struct Tally {
+    int compared = 0;
+    int skipped = 0;
+};
+
+void compareSearches(int column, int row, Tally& tally)
+{
+    const GridCopy start = copyGrid();
+    SearchBudget budget{callBudget};
+    const int expectedResult = literalTrySolve(column, row, budget);
+    const GridCopy expected = copyGrid();
+    restoreGrid(start);
+    if (expectedResult == budgetSpent) {
+        ++tally.skipped;
+        return;
+    }
+    ++tally.compared;
+    EXPECT_EQ(trySolve(column, row), expectedResult);
+    EXPECT_TRUE(gridEquals(expected));
+}
+
+// The candidates the search meets inside Solve: fresh texts narrowed by the
+// technique loop, with gaps wherever naked pairs struck digits out.
+void narrowByTechniques()
+{
+    static constexpr Technique solveLoop[] = {
+        placeNakedSingles, placeLineHiddenSingles, placeBoxHiddenSingles, eliminateNakedPairs};
+    Board board = Board::fromGrid();
+    initCandidates(board);
+    runTechniqueLoop(board, solveLoop);
+    board.toGrid();
+}
+
+class SearchOracleTest : public EngineTest {
+protected:
+    std::mt19937 random{20261207};
+
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
+
+    std::string withoutCells(std::string grid, int count)
+    {
+        for (int removed = 0; removed < count;) {
+            const int n = below(81);
+            if (grid[n] != '.') {
+                grid[n] = '.';
+                ++removed;
+            }
+        }
+        return grid;
+    }
+
+    // Strikes random digits out of the open cells' candidate texts, keeping
+    // them ascending: the search must try what is left in the order left.
+    void thinCandidates()
+    {
+        for (int i = 0; i < 9; ++i) {
+            for (int j = 0; j < 9; ++j) {
+                std::string text = candidatesAt(i, j);
+                if (!valueAt(i, j).empty() || text.size() < 2) {
+                    continue;
+                }
+                text.erase(below(static_cast<int>(text.size())), 1);
+                setCandidates(i, j, text);
+            }
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(SearchOracleTest, PuzzlesWithOneSolution)
+{
+    Tally fresh;
+    Tally narrowed;
+    for (const PuzzleLine& line : readPuzzles("rated_puzzles.txt")) {
+        SCOPED_TRACE(line.puzzle);
+        loadValues(line.puzzle);
+        initCandidates();
+        compareSearches(0, 0, fresh);
+        narrowByTechniques();
+        compareSearches(0, 0, narrowed);
+    }
+    for (const PuzzleLine& line : readPuzzles("hard_puzzles.txt")) {
+        SCOPED_TRACE(line.puzzle);
+        loadValues(line.puzzle);
+        narrowByTechniques();
+        compareSearches(0, 0, narrowed);
+    }
+    EXPECT_GE(fresh.compared, 100) << fresh.skipped << " skipped";
+    EXPECT_GE(narrowed.compared, 150) << narrowed.skipped << " skipped";
+}
+
+TEST_F(SearchOracleTest, GridsWithSeveralSolutions)
+{
+    Tally tally;
+    int several = 0;
+    for (const PuzzleLine& line : readPuzzles("rated_puzzles.txt")) {
+        const std::string puzzle = withoutCells(line.solution, 45 + below(20));
+        SCOPED_TRACE(puzzle);
+        loadValues(puzzle);
+        several += countSolutions(2) == 2;
+        initCandidates();
+        if (below(2) == 0) {
+            thinCandidates();
+        }
+        compareSearches(0, 0, tally);
+    }
+    EXPECT_GE(several, 100);
+    EXPECT_GE(tally.compared, 140) << tally.skipped << " skipped";
+}
+
+TEST_F(SearchOracleTest, GridsWithoutSolution)
+{
+    Tally tally;
+    int none = 0;
+    for (const PuzzleLine& line : readPuzzles("rated_puzzles.txt")) {
+        // A digit that the one solution does not have in that cell, though
+        // no given stands in its way.
+        std::string puzzle = withoutCells(line.solution, 40 + below(15));
+        loadValues(puzzle);
+        for (int n = below(81);; n = (n + 1) % 81) {
+            const DigitMask free = static_cast<DigitMask>(allDigits & ~Board::fromGrid().peerDigits(
+                                       cellIndex(n % 9, n / 9)) & ~digitBit(line.solution[n] - '0'));
+            if (puzzle[n] == '.' && free != 0) {
+                puzzle[n] = static_cast<char>('0' + std::countr_zero(static_cast<unsigned>(free)));
+                break;
+            }
+        }
+        SCOPED_TRACE(puzzle);
+        loadValues(puzzle);
+        none += countSolutions(2) == 0;
+        if (below(2) == 0) {
+            initCandidates();
+        } else {
+            narrowByTechniques();
+        }
+        compareSearches(0, 0, tally);
+    }
+    EXPECT_GE(none, 100);
+    EXPECT_GE(tally.compared, 120) << tally.skipped << " skipped";
+}
+
+TEST_F(SearchOracleTest, StartsAfterTheFirstCell)
+{
+    Tally tally;
+    for (const PuzzleLine& line : readPuzzles("rated_puzzles.txt")) {
+        const std::string puzzle = withoutCells(line.solution, 30 + below(30));
+        SCOPED_TRACE(puzzle);
+        loadValues(puzzle);
+        initCandidates();
+        thinCandidates();
+        compareSearches(below(9), below(9), tally);
+    }
+    EXPECT_GE(tally.compared, 120) << tally.skipped << " skipped";
+}
+
+TEST_F(SearchOracleTest, GridsWithEqualGivens)
+{
+    Tally tally;
+    for (const PuzzleLine& line : readPuzzles("rated_puzzles.txt")) {
+        std::string puzzle = withoutCells(line.solution, 10 + below(20));
+        const int n = below(81);
+        puzzle[n] = puzzle[(n + 1 + below(8)) % 9 + 9 * (n / 9)];  // repeats a digit of its row
+        if (puzzle[n] == '.') {
+            continue;
+        }
+        SCOPED_TRACE(puzzle);
+        loadValues(puzzle);
+        initCandidates();
+        compareSearches(0, 0, tally);
+    }
+    EXPECT_GE(tally.compared, 100) << tally.skipped << " skipped";
+}
