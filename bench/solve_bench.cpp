@@ -98,6 +98,9 @@ int runBench(const std::vector<std::string>& args)
         if (!benchFile(path, result)) {
             status = 1;
         }
+        if (result.puzzles == 0) {
+            continue;
+        }
         const std::string name = path.substr(path.find_last_of('/') + 1);
         std::printf("%s\t%ld\t%ld\t%.1f\t%.1f\t%.1f\t%.4f\t", name.c_str(), result.puzzles, result.solved,
                     percentile(result.micros, 0.5), percentile(result.micros, 0.99),

@@ -174,28 +174,74 @@ bool propagate(Constraints& s, const Problem& problem)
     }
 }
 
-// Counts fillings up to limit by depth-first search on the most constrained
-// cell; the first filling found is kept.
-int count(Constraints& s, const Problem& problem, int limit, Filling& first, bool& haveFirst)
+// The alternatives a search step tries, each a cell and a digit: the digits
+// of the open cell with the fewest, or, when every open cell has three or
+// more, the places of a digit that an exact unit can put in only two cells.
+// Either way exactly one alternative holds in any filling.
+struct Branch {
+    std::array<std::pair<std::uint8_t, DigitMask>, 9> choices{};
+    int size = 0;
+};
+
+// False when every cell is decided.
+bool chooseBranch(const Constraints& s, const Problem& problem, Branch& branch)
 {
-    if (!propagate(s, problem)) {
-        return 0;
-    }
     int best = -1;
     int bestSize = 10;
-    for (int cell = 0; cell < 81; ++cell) {
+    for (int cell = 0; cell < 81 && bestSize > 2; ++cell) {
         if (!s.decided[cell]) {
             const int size = std::popcount(static_cast<unsigned>(s.domain[cell]));
             if (size < bestSize) {
                 best = cell;
                 bestSize = size;
-                if (size == 2) {
-                    break;  // propagation leaves no cell with one digit
-                }
             }
         }
     }
     if (best < 0) {
+        return false;
+    }
+    if (bestSize > 2) {
+        for (int unit = 0; unit < 27; ++unit) {
+            if (!problem.exact[unit]) {
+                continue;
+            }
+            DigitMask once = 0;
+            DigitMask twice = 0;
+            DigitMask thrice = 0;
+            for (int cell : unitCells[unit]) {
+                if (!s.decided[cell]) {
+                    thrice |= twice & s.domain[cell];
+                    twice |= once & s.domain[cell];
+                    once |= s.domain[cell];
+                }
+            }
+            const DigitMask twoPlaces = twice & static_cast<DigitMask>(~thrice);
+            if (twoPlaces != 0) {
+                const DigitMask digit = static_cast<DigitMask>(twoPlaces & -twoPlaces);
+                for (int cell : unitCells[unit]) {
+                    if (!s.decided[cell] && (s.domain[cell] & digit)) {
+                        branch.choices[branch.size++] = {static_cast<std::uint8_t>(cell), digit};
+                    }
+                }
+                return true;
+            }
+        }
+    }
+    for (DigitMask rest = s.domain[best]; rest != 0; rest &= rest - 1) {
+        branch.choices[branch.size++] = {static_cast<std::uint8_t>(best), static_cast<DigitMask>(rest & -rest)};
+    }
+    return true;
+}
+
+// Counts fillings up to limit by depth-first search; the first filling found
+// is kept. The constraints are used up.
+int count(Constraints& s, const Problem& problem, int limit, Filling& first, bool& haveFirst)
+{
+    if (!propagate(s, problem)) {
+        return 0;
+    }
+    Branch branch;
+    if (!chooseBranch(s, problem, branch)) {
         if (!haveFirst) {
             for (int cell = 0; cell < 81; ++cell) {
                 first[cell] = problem.open[cell] ? static_cast<std::uint8_t>(lowestDigit(s.domain[cell])) : 0;
@@ -205,9 +251,9 @@ int count(Constraints& s, const Problem& problem, int limit, Filling& first, boo
         return 1;
     }
     int found = 0;
-    for (DigitMask rest = s.domain[best]; rest != 0 && found < limit; rest &= rest - 1) {
+    for (int k = 0; k < branch.size && found < limit; ++k) {
         Constraints next = s;
-        decide(next, best, static_cast<DigitMask>(rest & -rest));
+        decide(next, branch.choices[k].first, branch.choices[k].second);
         found += count(next, problem, limit - found, first, haveFirst);
     }
     return found;
