@@ -1,6 +1,7 @@
 #include "button_commands.h"
 
 #include "clear_command.h"
+#include "generate_command.h"
 #include "main_window.h"
 #include "solve_button.h"
 
@@ -8,6 +9,7 @@ namespace {
 
 constexpr ButtonCommand commands[] = {
     {solveButtonId, solveButtonCommand},
+    {generateButtonId, [] { generateCommand(clearCommand); }},
     {clearButtonId, clearCommand},
 };
 

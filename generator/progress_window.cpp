@@ -1,0 +1,16 @@
+#include "progress_window.h"
+
+#include "controls.h"
+#include "windows.h"
+
+bool openProgressWindow()
+{
+    if (!openWindow(progressWindow, "Generating Puzzle", 210, 35, styleTitleOnly | styleKeptOnTop,
+                    Placement::centredOnScreen)) {
+        return false;
+    }
+    createProgressBar(progressWindow, progressBarId, 5, 5, 200, 25);
+    return true;
+}
+
+void setProgressBar(int position) { setProgressPosition(progressBarId, position); }
