@@ -1,0 +1,80 @@
+#include "printer_qt.h"
+
+#include <QApplication>
+#include <QPen>
+#include <QPrintDialog>
+#include <QString>
+
+QtPrinter::QtPrinter()
+{
+    printer_.setFullPage(false);
+    printer_.setCopyCount(1);
+}
+
+bool QtPrinter::showDialog()
+{
+    QPrintDialog dialog(&printer_, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrinter::startDocument(std::string_view name)
+{
+    printer_.setDocName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    // Opening a painter on the printer starts the job and its first page.
+    return painter_.begin(&printer_);
+}
+
+void QtPrinter::loadFont(std::string_view face, int pixelHeight)
+{
+    font_ = QFont(QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size())));
+    font_.setPixelSize(pixelHeight);
+    font_.setWeight(QFont::Normal);
+}
+
+bool QtPrinter::beginDrawing()
+{
+    if (!painter_.isActive()) {
+        return false;
+    }
+    painter_.resetTransform();
+    // Aliased drawing puts a one-pixel line on exactly the pixels it names.
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    return true;
+}
+
+void QtPrinter::selectFont()
+{
+    painter_.setFont(font_);
+    painter_.setPen(Qt::black);
+}
+
+void QtPrinter::drawText(int left, int top, std::string_view text)
+{
+    painter_.setPen(Qt::black);
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    painter_.drawText(QPoint(left, top + painter_.fontMetrics().ascent()), qtext);
+}
+
+void QtPrinter::drawLine(int x1, int y1, int x2, int y2, PrintColour colour)
+{
+    QPen pen(QColor(colour.red, colour.green, colour.blue));
+    pen.setCosmetic(true);
+    pen.setWidth(1);
+    // Device pixel (x, y) is the square around (x + 0.5, y + 0.5). Stroking
+    // through the centres with square caps covers whole pixels, both end
+    // pixels included, so no device has to guess which of two rows a line
+    // on a pixel boundary belongs to.
+    pen.setCapStyle(Qt::SquareCap);
+    painter_.setPen(pen);
+    painter_.drawLine(QLineF(x1 + 0.5, y1 + 0.5, x2 + 0.5, y2 + 0.5));
+}
+
+void QtPrinter::endDrawing()
+{
+    painter_.setPen(Qt::NoPen);
+}
+
+void QtPrinter::endDocument()
+{
+    painter_.end();
+}
