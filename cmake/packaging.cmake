@@ -22,8 +22,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kelvaro.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its window-system plugins at run time, and the program's fonts are
-# asked for by name, so neither shows up among the linked libraries.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# Qt loads its window-system plugins and the SVG icon engine at run time, and
+# the program asks for its fonts by name, so none of them shows up among the
+# linked libraries.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation")
 
 include(CPack)

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the Debian package with cpack and checks its name, its dependencies on
+# Debian's Qt 6 packages and that it carries every installed file under /usr.
+# Usage: check_debian_package.sh BUILD_DIR OUTPUT_DIR VERSION APP_ID
+set -uo pipefail
+build_dir=$1 output_dir=$2 version=$3 app_id=$4
+
+rm -rf "$output_dir"
+cpack --config "$build_dir/CPackConfig.cmake" -B "$output_dir" >"$output_dir.log" 2>&1 || {
+  echo "FAIL: cpack failed:"; cat "$output_dir.log"; exit 1; }
+
+package=$output_dir/kelvaro_${version}_$(dpkg --print-architecture).deb
+if [ ! -f "$package" ]; then
+  echo "FAIL: no $package; cpack made:"; ls "$output_dir"; exit 1
+fi
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+[ "$(dpkg-deb -f "$package" Package)" = kelvaro ] || fail "the package is not called kelvaro"
+[ "$(dpkg-deb -f "$package" Section)" = games ] || fail "the package is not in section games"
+
+depends=$(dpkg-deb -f "$package" Depends)
+echo "Depends: $depends"
+depended_on=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/ //g')
+# Found by dpkg-shlibdeps from the linked libraries, and the plugins and fonts
+# that Qt loads at run time.
+for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
+              qt6-qpa-plugins libqt6svg6 fonts-liberation; do
+  grep -qxF "$needed" <<<"$depended_on" || fail "the package does not depend on $needed"
+done
+
+contents=$(dpkg-deb -c "$package" | awk '{print $NF}')
+for file in usr/bin/kelvaro usr/bin/kelvaro-engine \
+            "usr/share/applications/$app_id.desktop" \
+            "usr/share/metainfo/$app_id.metainfo.xml" \
+            "usr/share/icons/hicolor/32x32/apps/$app_id.png" \
+            "usr/share/icons/hicolor/scalable/apps/$app_id.svg"; do
+  grep -qxF "./$file" <<<"$contents" || fail "the package lacks /$file"
+done
+
+[ "$failures" -eq 0 ] && echo "$package is complete"
+exit $((failures > 0))
