@@ -3,6 +3,7 @@
 #include "clear_command.h"
 #include "generate_command.h"
 #include "main_window.h"
+#include "print_command.h"
 #include "solve_button.h"
 
 namespace {
@@ -11,6 +12,7 @@ constexpr ButtonCommand commands[] = {
     {solveButtonId, solveButtonCommand},
     {generateButtonId, [] { generateCommand(clearCommand); }},
     {clearButtonId, clearCommand},
+    {printButtonId, printCommand},
 };
 
 }  // namespace
