@@ -6,3 +6,5 @@
 // The subcommands of kelvaro-engine; each returns the process's exit status.
 int runSolve(const std::vector<std::string>& args);
 int runBench(const std::vector<std::string>& args);
+int runGenerate(const std::vector<std::string>& args);
+int runBenchGenerate(const std::vector<std::string>& args);

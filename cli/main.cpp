@@ -15,12 +15,16 @@ struct Command {
 constexpr Command commands[] = {
     {"solve", runSolve},
     {"bench", runBench},
+    {"generate", runGenerate},
+    {"bench-generate", runBenchGenerate},
 };
 
 int usage()
 {
     std::fputs("usage: kelvaro-engine solve < puzzles\n"
-               "       kelvaro-engine bench FILE...\n",
+               "       kelvaro-engine bench FILE...\n"
+               "       kelvaro-engine generate --difficulty 1-4 --count N [--seed S]\n"
+               "       kelvaro-engine bench-generate [--count N] [--seed S]\n",
                stderr);
     return 2;
 }
