@@ -17,6 +17,19 @@ protected:
     void TearDown() override { resetEngineState(); }
 };
 
+// The first filling of the empty grid in the search's order, row by row.
+inline constexpr const char* emptyGridFilling =
+    "123456789" "456789123" "789123456"
+    "214365897" "365897214" "897214365"
+    "531642978" "642978531" "978531642";
+
+// Clash-free without a solution: row 8 holds 1 to 8 and column 8 a 9 at the
+// top, so cell (8, 8) can take nothing, which a plain search finds out only
+// after trying every filling of the cells before it.
+inline constexpr const char* hangExample =
+    "........9" "........." "........." "........." "........."
+    "........." "........." "........." "12345678.";
+
 // Stores a puzzle given as 81 characters in reading order ('.' or '0' for an
 // empty cell) into the grid's values.
 void loadValues(std::string_view puzzle);

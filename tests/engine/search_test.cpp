@@ -6,27 +6,8 @@
 
 namespace {
 
-const char* const emptyGridFilling =
-    "123456789" "456789123" "789123456"
-    "214365897" "365897214" "897214365"
-    "531642978" "642978531" "978531642";
-
 const char* const emptyGrid =
     ".................................................................................";
-
-// Row 8 holds 1 to 8 and column 8 a 9 at the top: cell (8, 8) can take
-// nothing, which a plain search finds out only after trying every filling of
-// the cells before it.
-const char* const hangExample =
-    "........9"
-    "........."
-    "........."
-    "........."
-    "........."
-    "........."
-    "........."
-    "........."
-    "12345678.";
 
 }  // namespace
 
