@@ -85,5 +85,7 @@ void printCommand(Printer& printer)
 void printCommand()
 {
     QtPrinter printer;
+    // Named before the dialog too, which then offers "Kelvaro.pdf" as the file.
+    printer.device().setDocName(jobName);
     printCommand(printer);
 }

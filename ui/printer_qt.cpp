@@ -5,6 +5,12 @@
 #include <QPrintDialog>
 #include <QString>
 
+namespace {
+
+constexpr int fileDotsPerInch = 300;
+
+}  // namespace
+
 QtPrinter::QtPrinter()
 {
     printer_.setFullPage(false);
@@ -14,7 +20,16 @@ QtPrinter::QtPrinter()
 bool QtPrinter::showDialog()
 {
     QPrintDialog dialog(&printer_, QApplication::activeWindow());
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    // A file has no dots of its own, and Qt would give it 1200 per inch,
+    // which shrinks the page's pixel geometry to a corner of the paper;
+    // 300 per inch gives the page an office printer gives.
+    if (printer_.outputFormat() == QPrinter::PdfFormat) {
+        printer_.setResolution(fileDotsPerInch);
+    }
+    return true;
 }
 
 bool QtPrinter::startDocument(std::string_view name)

@@ -13,15 +13,16 @@
 
 namespace {
 
-// Rejects the first modal window that opens, as a user pressing Cancel.
-void cancelNextModalWindow(bool& cancelled)
+// Answers the first modal dialog that opens, as a user pressing Print or
+// Cancel.
+void answerNextDialog(bool accept, bool& answered)
 {
-    QTimer::singleShot(20, [&cancelled] {
+    QTimer::singleShot(20, [accept, &answered] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            cancelled = true;
-            dialog->reject();
+            answered = true;
+            accept ? dialog->accept() : dialog->reject();
         } else {
-            cancelNextModalWindow(cancelled);
+            answerNextDialog(accept, answered);
         }
     });
 }
@@ -45,13 +46,30 @@ TEST_F(SystemPrinter, CancellingThePrintDialogPrintsNothing)
     const QString pdf = dir.filePath("cancelled.pdf");
     printer.device().setOutputFormat(QPrinter::PdfFormat);
     printer.device().setOutputFileName(pdf);
-    bool cancelled = false;
-    cancelNextModalWindow(cancelled);
+    bool answered = false;
+    answerNextDialog(false, answered);
 
     printCommand(printer);
 
-    EXPECT_TRUE(cancelled);
+    EXPECT_TRUE(answered);
     EXPECT_FALSE(QFileInfo::exists(pdf));
+}
+
+TEST_F(SystemPrinter, PrintingToAFileUsesThreeHundredDotsPerInch)
+{
+    QtPrinter printer;
+    const QString pdf = dir.filePath("printed.pdf");
+    printer.device().setOutputFormat(QPrinter::PdfFormat);
+    printer.device().setOutputFileName(pdf);
+    ASSERT_NE(printer.device().resolution(), 300);
+    bool answered = false;
+    answerNextDialog(true, answered);
+
+    printCommand(printer);
+
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(printer.device().resolution(), 300);
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
 }
 
 // The job's file cannot be created, so the document never starts.
