@@ -80,11 +80,10 @@ QMargins frameMargins(const QWidget* shown)
             outer.right() - inner.right(), outer.bottom() - inner.bottom()};
 }
 
-QPoint outerTopLeft(QSize client, Placement placement)
+// Where the window's outer top-left corner goes. `active` is the window that
+// was active before this one opened.
+QPoint outerTopLeft(const QWidget* active, QSize outer, Placement placement)
 {
-    const QWidget* active = QApplication::activeWindow();
-    const QMargins margins = frameMargins(active);
-    const QSize outer = client.grownBy(margins);
     if (placement == Placement::centredOverActive) {
         if (active == nullptr) {
             return {0, 0};
@@ -109,7 +108,7 @@ bool openWindow(int number, const std::string& title, int clientWidth, int clien
     if (windowIsOpen(number) || QApplication::instance() == nullptr) {
         return false;
     }
-    const QPoint topLeft = outerTopLeft({clientWidth, clientHeight}, placement);
+    const QWidget* active = QApplication::activeWindow();
 
     auto* window = new NumberedWindow(number);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -120,9 +119,16 @@ bool openWindow(int number, const std::string& title, int clientWidth, int clien
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
-    window->move(topLeft);
+    // A new window's frame is known only once it is shown, if the window
+    // system says by then at all; until then the active window's frame stands in.
+    const QMargins guessed = frameMargins(active);
+    window->move(outerTopLeft(active, window->size().grownBy(guessed), placement));
     openWindows[number] = window;
     window->show();
+    const QMargins actual = frameMargins(window);
+    if (!actual.isNull() && actual != guessed) {
+        window->move(outerTopLeft(active, window->size().grownBy(actual), placement));
+    }
     if ((style & styleKeptOnTop) != 0) {
         window->raise();
     }
