@@ -1,7 +1,7 @@
 #include "print_command.h"
 
 #include "grid.h"
-#include "printer_qt.h"
+#include "print_fixtures.h"
 
 #include <QColor>
 #include <QImage>
@@ -21,28 +21,6 @@ const QColor white(255, 255, 255);
 const QColor grey(192, 192, 192);
 const QColor black(0, 0, 0);
 const QColor orange(240, 73, 2);
-
-// The print dialog's choice made beforehand: a PDF file at a resolution.
-class PdfPrinter : public QtPrinter {
-public:
-    PdfPrinter(const QString& file, int dotsPerInch)
-    {
-        device().setOutputFormat(QPrinter::PdfFormat);
-        device().setOutputFileName(file);
-        device().setResolution(dotsPerInch);
-    }
-
-    bool showDialog() override { return true; }
-};
-
-void fillSolvedGrid()
-{
-    for (int i = 0; i < 9; ++i) {
-        for (int j = 0; j < 9; ++j) {
-            grid[i][j].value.store(std::string(1, static_cast<char>('1' + (i + 3 * (j % 3) + j / 3) % 9)));
-        }
-    }
-}
 
 // Prints the grid to a PDF file; returns the corner of the printable area
 // in printer pixels from the corner of the paper. The corner comes from a

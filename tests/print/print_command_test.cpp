@@ -2,6 +2,7 @@
 
 #include "font_size.h"
 #include "grid.h"
+#include "print_fixtures.h"
 #include "recording_printer.h"
 
 #include <gtest/gtest.h>
@@ -15,21 +16,6 @@ namespace {
 constexpr PrintColour grey{192, 192, 192};
 constexpr PrintColour black{0, 0, 0};
 constexpr PrintColour orange{240, 73, 2};
-
-// A solved grid: each row shifts the one above by three, each band by one.
-char solvedDigit(int i, int j)
-{
-    return static_cast<char>('1' + (i + 3 * (j % 3) + j / 3) % 9);
-}
-
-void fillSolvedGrid()
-{
-    for (int i = 0; i < 9; ++i) {
-        for (int j = 0; j < 9; ++j) {
-            grid[i][j].value.store(std::string(1, solvedDigit(i, j)));
-        }
-    }
-}
 
 // Collapses runs of the same operation, leaving the order of the steps.
 std::vector<std::string> steps(const std::vector<std::string>& operations)

@@ -1,6 +1,7 @@
 #include "print_command.h"
 
 #include "grid.h"
+#include "print_fixtures.h"
 #include "printer_qt.h"
 
 #include <QApplication>
@@ -72,21 +73,11 @@ TEST_F(SystemPrinter, PrintingToAFileUsesThreeHundredDotsPerInch)
     EXPECT_GT(QFileInfo(pdf).size(), 0);
 }
 
-// The job's file cannot be created, so the document never starts.
-class UnwritablePdfPrinter : public QtPrinter {
-public:
-    explicit UnwritablePdfPrinter(const QString& file)
-    {
-        device().setOutputFormat(QPrinter::PdfFormat);
-        device().setOutputFileName(file);
-    }
-    bool showDialog() override { return true; }
-};
-
 TEST_F(SystemPrinter, DocumentThatCannotStartEndsQuietly)
 {
     const QString pdf = dir.filePath("missing-folder/grid.pdf");
-    UnwritablePdfPrinter printer(pdf);
+    // The job's file cannot be created, so the document never starts.
+    PdfPrinter printer(pdf);
 
     printCommand(printer);
 
