@@ -1,5 +1,10 @@
 #include "hyperlink.h"
 
+#include "controls_registry.h"
+#include "events.h"
+#include "fonts.h"
+#include "windows.h"
+
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,15 +16,9 @@ Hyperlink::Hyperlink(const QString& caption, const QColor& hoverColour, QWidget*
     setAccessibleName(caption);
 }
 
-void Hyperlink::setNormalColour(const QColor& colour)
-{
-    normalColour_ = colour;
-    update();
-}
-
 QColor Hyperlink::currentColour() const
 {
-    return hovered_ ? hoverColour_ : normalColour_;
+    return hovered_ ? hoverColour_ : palette().color(QPalette::WindowText);
 }
 
 void Hyperlink::paintEvent(QPaintEvent*)
@@ -56,4 +55,21 @@ void Hyperlink::setHovered(bool hovered)
         return;
     hovered_ = hovered;
     update();
+}
+
+Hyperlink* createHyperlink(int window, int id, const std::string& caption, int x, int y, int w,
+                           int h, const QColor& hoverColour)
+{
+    QWidget* parent = findWindow(window);
+    if (parent == nullptr)
+        return nullptr;
+    auto* link = new Hyperlink(QString::fromStdString(caption), hoverColour, parent);
+    link->setGeometry(x, y, w, h);
+    if (const QFont* font = defaultControlFont())
+        link->setFont(*font);
+    QObject::connect(link, &Hyperlink::activated, link,
+                     [window, id] { postControlEvent(window, id, typePressed); });
+    registerControl(window, id, link);
+    link->show();
+    return link;
 }

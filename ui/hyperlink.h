@@ -4,17 +4,19 @@
 #include <QString>
 #include <QWidget>
 
+#include <string>
+
 // A line of link text: drawn from the top-left corner, always underlined in
-// the colour it is drawn in, one colour normally and another while the
-// pointer is over it, with the hand pointer. Releasing the left button over
-// it emits activated().
+// the colour it is drawn in, in its text colour (the palette's WindowText, as
+// setTextColour sets it) normally and in its hover colour while the pointer is
+// over it, with the hand pointer. Releasing the left button over it emits
+// activated().
 class Hyperlink : public QWidget {
     Q_OBJECT
 
 public:
     Hyperlink(const QString& caption, const QColor& hoverColour, QWidget* parent);
 
-    void setNormalColour(const QColor& colour);
     QString caption() const { return caption_; }
     // The colour the caption and its underline are drawn in right now.
     QColor currentColour() const;
@@ -32,7 +34,12 @@ private:
     void setHovered(bool hovered);
 
     QString caption_;
-    QColor normalColour_{Qt::black};
     QColor hoverColour_;
     bool hovered_ = false;
 };
+
+// Adds a hyperlink as control `id` of the open window `window`, raising a
+// control event of type typePressed when it is activated. Returns null when
+// that window is not open.
+Hyperlink* createHyperlink(int window, int id, const std::string& caption, int x, int y, int w,
+                           int h, const QColor& hoverColour);

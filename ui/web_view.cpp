@@ -1,6 +1,8 @@
 #include "web_view.h"
 
+#include "controls_registry.h"
 #include "web_view_sandbox.h"
+#include "windows.h"
 
 #include <QResizeEvent>
 
@@ -52,4 +54,16 @@ bool browserBuiltIn()
 #else
     return false;
 #endif
+}
+
+WebView* createWebView(int window, int id, const QUrl& startAddress, int x, int y, int w, int h)
+{
+    QWidget* parent = findWindow(window);
+    if (parent == nullptr)
+        return nullptr;
+    auto* view = new WebView(startAddress, parent);
+    view->setGeometry(x, y, w, h);
+    registerControl(window, id, view);
+    view->show();
+    return view;
 }

@@ -26,3 +26,7 @@ private:
 
 // Whether this build has an embedded browser at all.
 bool browserBuiltIn();
+
+// Adds a web view on `startAddress` as control `id` of the open window
+// `window`. Returns null when that window is not open.
+WebView* createWebView(int window, int id, const QUrl& startAddress, int x, int y, int w, int h);

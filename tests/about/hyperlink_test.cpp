@@ -1,5 +1,9 @@
+#include "controls.h"
+#include "events.h"
 #include "font_size.h"
+#include "fonts.h"
 #include "hyperlink.h"
+#include "windows.h"
 
 #include <QImage>
 #include <QSignalSpy>
@@ -46,27 +50,32 @@ class HyperlinkTest : public testing::Test {
 protected:
     HyperlinkTest()
     {
-        window.resize(400, 250);
-        link = new Hyperlink("VISIT MY WEBSITE", red, &window);
-        link->setGeometry(130, 200, 140, 20);
-        link->setNormalColour(blue);
-        QFont linkFont("Arial");
-        linkFont.setPixelSize(fontPixelHeight(12));
-        link->setFont(linkFont);
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        discardEvents();
+        EXPECT_TRUE(openWindow(3, "links", 400, 250, styleCloseBox, Placement::centredOnScreen));
+        window = findWindow(3);
+        link = createHyperlink(3, 15, "VISIT MY WEBSITE", 130, 200, 140, 20, red);
+        setTextColour(15, 0, 0, 255);
+        EXPECT_TRUE(loadFont(0, "Arial", 12));
+        setControlFont(15, 0);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
+
+    ~HyperlinkTest() override
+    {
+        closeAllWindows();
+        discardEvents();
     }
 
     QImage picture() { return link->grab().toImage(); }
     int captionWidth() { return link->fontMetrics().horizontalAdvance(link->caption()); }
 
-    QWidget window;
+    QWidget* window = nullptr;
     Hyperlink* link = nullptr;
 };
 
 TEST_F(HyperlinkTest, IsBlueAndUnderlinedWhileThePointerIsElsewhere)
 {
-    QTest::mouseMove(&window, QPoint(10, 10));
+    QTest::mouseMove(window, QPoint(10, 10));
     const QImage image = picture();
     EXPECT_GT(pixelsOf(image, blue), 100);
     EXPECT_EQ(pixelsOf(image, red), 0);
@@ -75,14 +84,14 @@ TEST_F(HyperlinkTest, IsBlueAndUnderlinedWhileThePointerIsElsewhere)
 
 TEST_F(HyperlinkTest, TurnsRedUnderThePointerAndBlueAgainOffIt)
 {
-    QTest::mouseMove(&window, QPoint(140, 210));
+    QTest::mouseMove(window, QPoint(140, 210));
     EXPECT_EQ(link->currentColour(), red);
     QImage image = picture();
     EXPECT_GT(pixelsOf(image, red), 100);
     EXPECT_EQ(pixelsOf(image, blue), 0);
     EXPECT_GE(longestRun(image, red), captionWidth() * 9 / 10);
 
-    QTest::mouseMove(&window, QPoint(10, 10));
+    QTest::mouseMove(window, QPoint(10, 10));
     EXPECT_EQ(link->currentColour(), blue);
     image = picture();
     EXPECT_GT(pixelsOf(image, blue), 100);
@@ -125,6 +134,21 @@ TEST_F(HyperlinkTest, OnlyALeftButtonReleasedOverItActivatesIt)
 
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(activated.count(), 1);
+}
+
+TEST_F(HyperlinkTest, AClickBecomesOneControlEventOfItsWindow)
+{
+    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(20, 10));
+    const UiEvent event = waitEvent(0);
+    EXPECT_EQ(event.kind, eventControl);
+    EXPECT_EQ(event.controlId, 15);
+    EXPECT_EQ(event.window, 3);
+    EXPECT_EQ(waitEvent(0).kind, eventNone);
+}
+
+TEST(Hyperlinks, NeedAnOpenWindow)
+{
+    EXPECT_EQ(createHyperlink(3, 15, "VISIT MY WEBSITE", 130, 200, 140, 20, red), nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,364 @@
+#include "about_command.h"
+#include "about_texts.h"
+#include "about_windows.h"
+#include "controls.h"
+#include "controls_registry.h"
+#include "event_loop.h"
+#include "events.h"
+#include "font_size.h"
+#include "fonts.h"
+#include "grid.h"
+#include "hyperlink.h"
+#include "main_window.h"
+#include "web_view.h"
+#include "windows.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Step = std::function<void()>;
+
+// Closes every modal box that opens and remembers its title, so that a
+// command that should not have run shows up as a box here instead of a hang.
+class ModalWatch {
+public:
+    ModalWatch()
+    {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                titles.push_back(box->windowTitle().toStdString());
+                box->close();
+            }
+        });
+        timer_.start();
+    }
+
+    std::vector<std::string> titles;
+
+private:
+    QTimer timer_;
+};
+
+std::string gridValues()
+{
+    std::string values;
+    for (int i = 0; i < 9; ++i)
+        for (int j = 0; j < 9; ++j)
+            values += grid[i][j].value.empty() ? "." : grid[i][j].value.read();
+    return values;
+}
+
+QPoint centreOf(const QWidget* window) { return window->frameGeometry().center(); }
+
+class AboutCommand : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        discardEvents();
+        resetEngineState();
+        quit = 0;
+        ASSERT_TRUE(openMainWindow());
+        main = findWindow(mainWindow);
+        main->move(300, 200);
+        activate(main);
+    }
+
+    void TearDown() override
+    {
+        closeAllWindows();
+        discardEvents();
+    }
+
+    static void activate(QWidget* window)
+    {
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+
+    // Runs the About command while the steps run one after another inside
+    // its waits; the last step must end it.
+    static void runAbout(std::vector<Step> steps)
+    {
+        int delay = 0;
+        for (Step& step : steps) {
+            delay += 30;
+            QTimer::singleShot(delay, std::move(step));
+        }
+        aboutCommand();
+    }
+
+    // What the main loop would do next: handle everything still queued.
+    static void runMainLoopUntilIdle()
+    {
+        for (UiEvent event = waitEvent(100); event.kind != eventNone; event = waitEvent(100))
+            dispatchEvent(event);
+    }
+
+    static void typeInto(int fieldId, const char* text)
+    {
+        QWidget* field = findControl(fieldId);
+        ASSERT_NE(field, nullptr);
+        QTest::keyClicks(field, text);
+    }
+
+    QWidget* main = nullptr;
+};
+
+TEST_F(AboutCommand, AboutWindowHasItsSizeTitleTextsAndLink)
+{
+    bool looked = false;
+    runAbout({
+        [&] {
+            QWidget* about = findWindow(aboutWindow);
+            ASSERT_NE(about, nullptr);
+            looked = true;
+            EXPECT_EQ(about->windowTitle(), "About Kelvaro");
+            EXPECT_EQ(about->size(), QSize(400, 250));
+            EXPECT_EQ(about->minimumSize(), about->maximumSize()) << "must not be resizable";
+            EXPECT_EQ(about->parentWidget(), nullptr) << "must have no owner";
+            const Qt::WindowFlags flags = about->windowFlags();
+            EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+            EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+            EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+
+            const struct {
+                int id;
+                QRect place;
+                const char* text;
+            } texts[] = {
+                {programNoticeId, {5, 5, 390, 40}, programNotice},
+                {rightsNoticeId, {5, 50, 390, 30}, rightsNotice},
+                {servicesNoticeId, {5, 90, 390, 100}, servicesNotice},
+            };
+            for (const auto& text : texts) {
+                auto* label = qobject_cast<QLabel*>(findControl(text.id));
+                ASSERT_NE(label, nullptr) << text.id;
+                EXPECT_EQ(label->window(), about);
+                EXPECT_EQ(label->geometry(), text.place) << text.id;
+                EXPECT_EQ(controlText(text.id), text.text);
+                EXPECT_TRUE(label->wordWrap());
+                EXPECT_LE(label->heightForWidth(text.place.width()), text.place.height())
+                    << "text " << text.id << " is cut off";
+            }
+
+            auto* link = qobject_cast<Hyperlink*>(findControl(websiteLinkId));
+            ASSERT_NE(link, nullptr);
+            EXPECT_EQ(link->window(), about);
+            EXPECT_EQ(link->geometry(), QRect(130, 200, 140, 20));
+            EXPECT_EQ(link->caption(), "VISIT MY WEBSITE");
+            EXPECT_EQ(link->currentColour(), QColor(0, 0, 255));
+            EXPECT_EQ(link->font().family(), "Arial");
+            EXPECT_EQ(link->font().pixelSize(), fontPixelHeight(12));
+        },
+        [] { findWindow(aboutWindow)->close(); },
+    });
+    EXPECT_TRUE(looked);
+}
+
+TEST_F(AboutCommand, LinkTurnsRedUnderThePointerAndBlueOffIt)
+{
+    // The pointer is moved through the About window itself: moving it by a
+    // widget moves the system cursor, which the offscreen platform hands to
+    // the first window it finds there, the main window underneath.
+    std::vector<QColor> colours;
+    auto colour = [&] {
+        colours.push_back(qobject_cast<Hyperlink*>(findControl(websiteLinkId))->currentColour());
+    };
+    runAbout({
+        [&] { QTest::mouseMove(findWindow(aboutWindow)->windowHandle(), QPoint(10, 10)); },
+        colour,
+        [&] { QTest::mouseMove(findWindow(aboutWindow)->windowHandle(), QPoint(150, 210)); },
+        colour,
+        [&] { QTest::mouseMove(findWindow(aboutWindow)->windowHandle(), QPoint(150, 150)); },
+        colour,
+        [] { findWindow(aboutWindow)->close(); },
+    });
+    EXPECT_EQ(colours, (std::vector<QColor>{Qt::blue, Qt::red, Qt::blue}));
+}
+
+TEST_F(AboutCommand, OpensCentredOverTheMainWindow)
+{
+    QPoint aboutCentre;
+    runAbout({
+        [&] { aboutCentre = centreOf(findWindow(aboutWindow)); },
+        [] { findWindow(aboutWindow)->close(); },
+    });
+    EXPECT_LE((aboutCentre - centreOf(main)).manhattanLength(), 2);
+}
+
+TEST_F(AboutCommand, KeepsItsTopLeftCornerOnTheScreen)
+{
+    main->move(0, 0);
+    activate(main);
+    QPoint topLeft;
+    runAbout({
+        [&] { topLeft = findWindow(aboutWindow)->frameGeometry().topLeft(); },
+        [] { findWindow(aboutWindow)->close(); },
+    });
+    // The About window is wider than the main window, so centring alone
+    // would push its left edge off the screen.
+    EXPECT_EQ(topLeft.x(), 0);
+    EXPECT_GT(topLeft.y(), 0);
+}
+
+TEST_F(AboutCommand, ClosingTheAboutWindowReturnsWithTheGridUnchanged)
+{
+    typeInto(cellFieldId(4, 4), "7");
+    dispatchEvent(waitEvent(0));
+    const std::string before = gridValues();
+    ASSERT_EQ(grid[4][4].value.read(), "7");
+
+    runAbout({[] { findWindow(aboutWindow)->close(); }});
+
+    EXPECT_FALSE(windowIsOpen(aboutWindow));
+    EXPECT_TRUE(windowIsOpen(mainWindow));
+    EXPECT_EQ(gridValues(), before);
+    EXPECT_EQ(quit, 0);
+}
+
+TEST_F(AboutCommand, LinkReplacesTheAboutWindowWithTheWebPage)
+{
+    QPoint aboutCentre;
+    bool aboutStillOpen = true;
+    bool webPageOpen = false;
+    QSize webPageSize;
+    QString webPageTitleSeen;
+    QPoint webPageCentre;
+    bool webPageHasOwner = true;
+    QRect viewPlace;
+    QUrl viewAddress;
+    bool aboutReopened = false;
+    const std::string before = gridValues();
+
+    // The web-page window is as large as the offscreen screen; start the
+    // main window where both windows' centring can be seen.
+    main->move(400, 400);
+    activate(main);
+    runAbout({
+        [&] { aboutCentre = centreOf(findWindow(aboutWindow)); },
+        [] { QTest::mouseClick(findControl(websiteLinkId), Qt::LeftButton, {}, QPoint(10, 10)); },
+        [&] {
+            aboutStillOpen = windowIsOpen(aboutWindow);
+            QWidget* page = findWindow(webPageWindow);
+            ASSERT_NE(page, nullptr);
+            webPageOpen = true;
+            webPageSize = page->size();
+            webPageTitleSeen = page->windowTitle();
+            webPageCentre = centreOf(page);
+            webPageHasOwner = page->parentWidget() != nullptr;
+            auto* view = qobject_cast<WebView*>(findControl(webViewId));
+            ASSERT_NE(view, nullptr);
+            EXPECT_EQ(view->window(), page);
+            viewPlace = view->geometry();
+            viewAddress = view->startAddress();
+        },
+        [] { findWindow(webPageWindow)->close(); },
+        [&] { aboutReopened = windowIsOpen(aboutWindow); },
+    });
+
+    EXPECT_FALSE(aboutStillOpen);
+    EXPECT_TRUE(webPageOpen);
+    EXPECT_EQ(webPageSize, QSize(800, 600));
+    EXPECT_EQ(webPageTitleSeen, webPageTitle);
+    EXPECT_LE((webPageCentre - aboutCentre).manhattanLength(), 2)
+        << "the web page opens centred over the About window";
+    EXPECT_FALSE(webPageHasOwner);
+    EXPECT_EQ(viewPlace, QRect(0, 0, 800, 600));
+    EXPECT_EQ(viewAddress, QUrl(makerWebPage));
+
+    runMainLoopUntilIdle();
+    EXPECT_FALSE(windowIsOpen(webPageWindow));
+    EXPECT_FALSE(aboutReopened);
+    EXPECT_FALSE(windowIsOpen(aboutWindow));
+    EXPECT_TRUE(windowIsOpen(mainWindow));
+    EXPECT_EQ(gridValues(), before);
+    EXPECT_EQ(quit, 0);
+}
+
+TEST_F(AboutCommand, TheWebPageIgnoresEverythingButACloseRequest)
+{
+    ModalWatch boxes;
+    bool pageStillOpen = false;
+    runAbout({
+        [] { QTest::mouseClick(findControl(websiteLinkId), Qt::LeftButton, {}, QPoint(10, 10)); },
+        [] { QTest::mouseClick(findControl(solveButtonId), Qt::LeftButton); },
+        [] { typeInto(cellFieldId(0, 0), "3"); },
+        [&] { pageStillOpen = windowIsOpen(webPageWindow); },
+        [this] { main->close(); },
+    });
+    EXPECT_TRUE(pageStillOpen);
+    EXPECT_FALSE(windowIsOpen(webPageWindow));
+    EXPECT_TRUE(windowIsOpen(mainWindow));
+
+    runMainLoopUntilIdle();
+    EXPECT_EQ(gridValues(), std::string(81, '.'));
+    EXPECT_TRUE(boxes.titles.empty());
+    EXPECT_EQ(quit, 0);
+}
+
+TEST_F(AboutCommand, MainWindowCloseRequestClosesOnlyTheAboutWindow)
+{
+    runAbout({[this] { main->close(); }});
+
+    EXPECT_FALSE(windowIsOpen(aboutWindow));
+    EXPECT_TRUE(windowIsOpen(mainWindow));
+    runMainLoopUntilIdle();
+    EXPECT_EQ(quit, 0) << "the close request belonged to the About command";
+
+    main->close();
+    runMainLoopUntilIdle();
+    EXPECT_EQ(quit, 1) << "a second close request ends the program";
+}
+
+TEST_F(AboutCommand, SolvePressedMeanwhileDoesNothingThenOrLater)
+{
+    ModalWatch boxes;
+    runAbout({
+        [] { QTest::mouseClick(findControl(solveButtonId), Qt::LeftButton); },
+        [] { QTest::mouseClick(findControl(solveButtonId), Qt::LeftButton); },
+        [] { findWindow(aboutWindow)->close(); },
+    });
+    EXPECT_EQ(gridValues(), std::string(81, '.'));
+
+    runMainLoopUntilIdle();
+    EXPECT_EQ(gridValues(), std::string(81, '.')) << "the press must be dropped, not kept";
+    EXPECT_TRUE(boxes.titles.empty());
+}
+
+TEST_F(AboutCommand, DigitsTypedMeanwhileShowButNeverReachTheGrid)
+{
+    const int first = cellFieldId(0, 0);
+    const int second = cellFieldId(5, 0);  // same row: would clash
+    runAbout({
+        [&] { typeInto(first, "5"); },
+        [&] { typeInto(second, "5"); },
+        [] { findWindow(aboutWindow)->close(); },
+    });
+    runMainLoopUntilIdle();
+
+    EXPECT_EQ(controlText(first), "5");
+    EXPECT_EQ(controlText(second), "5");
+    EXPECT_EQ(gridValues(), std::string(81, '.'));
+    EXPECT_EQ(grid[0][0].clash, 0);
+    EXPECT_EQ(grid[5][0].clash, 0);
+
+    // Once the About command has returned, editing the field again counts.
+    QTest::keyClick(findControl(first), Qt::Key_Backspace);
+    typeInto(first, "8");
+    runMainLoopUntilIdle();
+    EXPECT_EQ(grid[0][0].value.read(), "8");
+}
+
+}  // namespace
