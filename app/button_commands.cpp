@@ -1,5 +1,6 @@
 #include "button_commands.h"
 
+#include "about_command.h"
 #include "clear_command.h"
 #include "generate_command.h"
 #include "main_window.h"
@@ -13,6 +14,7 @@ constexpr ButtonCommand commands[] = {
     {generateButtonId, [] { generateCommand(clearCommand); }},
     {clearButtonId, clearCommand},
     {printButtonId, printCommand},
+    {aboutButtonId, aboutCommand},
 };
 
 }  // namespace

@@ -116,6 +116,19 @@ protected:
     QWidget* main = nullptr;
 };
 
+TEST_F(AboutCommand, TheAboutButtonRunsIt)
+{
+    bool shown = false;
+    QTimer::singleShot(30, [&] {
+        shown = windowIsOpen(aboutWindow);
+        findWindow(aboutWindow)->close();
+    });
+    QTest::mouseClick(findControl(aboutButtonId), Qt::LeftButton);
+    dispatchEvent(waitEvent(0));
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(windowIsOpen(aboutWindow));
+}
+
 TEST_F(AboutCommand, AboutWindowHasItsSizeTitleTextsAndLink)
 {
     bool looked = false;
