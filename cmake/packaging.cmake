@@ -7,8 +7,8 @@ endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kelvaro)
-set(CPACK_PACKAGE_VENDOR "The Kelvaro developers")
-set(CPACK_PACKAGE_CONTACT "The Kelvaro developers <developers@kelvaro.org>")
+set(CPACK_PACKAGE_VENDOR "The Kelvaro team")
+set(CPACK_PACKAGE_CONTACT "The Kelvaro team <team@kelvaro.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION
     "Kelvaro solves the 9x9 number-placement puzzle the way a person does and
@@ -20,7 +20,7 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kelvaro.org/)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.kelvaro.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its window-system plugins and the SVG icon engine at run time, and
 # the program asks for its fonts by name, so none of them shows up among the
