@@ -9,7 +9,7 @@
 
 #include <string>
 
-const char* const mainWindowTitle = "Kelvaro - (c) 2026 the Kelvaro developers";
+const char* const mainWindowTitle = "Kelvaro - (c) 2026 Kelvaro team";
 
 namespace {
 
