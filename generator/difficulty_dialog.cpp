@@ -4,14 +4,43 @@
 #include "events.h"
 #include "windows.h"
 
+#include <QFontMetrics>
+#include <QLabel>
+
+namespace {
+
+// The prompt has one line's room above the options. Where the default font
+// is too wide for it, the prompt's font is made smaller rather than let its
+// second line run into the first option.
+void keepOnOneLine(QWidget* control)
+{
+    auto* label = qobject_cast<QLabel*>(control);
+    if (label == nullptr) {
+        return;
+    }
+    QFont font = label->font();
+    while (QFontMetrics(font).horizontalAdvance(label->text()) > label->width()) {
+        if (font.pointSizeF() > 6) {
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        } else if (font.pixelSize() > 8) {
+            font.setPixelSize(font.pixelSize() - 1);
+        } else {
+            break;
+        }
+    }
+    label->setFont(font);
+}
+
+}  // namespace
+
 bool openDifficultyDialog()
 {
     if (!openWindow(difficultyDialog, "Select Difficulty.", 180, 150, styleTitleOnly | styleKeptOnTop,
                     Placement::centredOverActive)) {
         return false;
     }
-    createStaticText(difficultyDialog, difficultyPromptId, "Please Select Difficulty of Puzzle", 0, 10, 180, 40,
-                     TextAlign::centre);
+    keepOnOneLine(createStaticText(difficultyDialog, difficultyPromptId, "Please Select Difficulty of Puzzle", 0,
+                                   10, 180, 40, TextAlign::centre));
     createOptionButton(difficultyDialog, easyOptionId, "Easy", 65, 30, 75, 20);
     createOptionButton(difficultyDialog, gentleOptionId, "Gentle", 65, 50, 75, 20);
     createOptionButton(difficultyDialog, trickyOptionId, "Tricky", 65, 70, 75, 20);

@@ -7,6 +7,7 @@
 #include "search.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -83,6 +84,10 @@ TEST_F(DifficultyDialog, HasItsTitleSizeAndControlsInPlace)
     EXPECT_EQ(prompt->text(), QString("Please Select Difficulty of Puzzle"));
     EXPECT_EQ(prompt->geometry(), QRect(0, 10, 180, 40));
     EXPECT_TRUE(prompt->alignment().testFlag(Qt::AlignHCenter));
+    // Its one line stays clear of the first option, whatever the default font.
+    const QFontMetrics metrics(prompt->font());
+    EXPECT_LE(metrics.horizontalAdvance(prompt->text()), 180);
+    EXPECT_LE(10 + metrics.height(), 30 + 5);
 
     const char* const captions[] = {"Easy", "Gentle", "Tricky", "Hard"};
     for (int k = 0; k < 4; ++k) {
