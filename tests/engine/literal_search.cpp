@@ -41,9 +41,11 @@ int literalTrySolve(int column, int row, SearchBudget& budget)
     }
     int result = 0;
     const std::string candidates = cell.candidates.read();
+    // The peers' values cannot change while this cell tries its digits.
+    const std::string peers = literalPeerValues(column, row);
     for (std::size_t p = 0; p < candidates.size() && result == 0; ++p) {
         const std::string digit(1, candidates[p]);
-        if (literalPeerValues(column, row).find(digit) != std::string::npos) {
+        if (peers.find(digit) != std::string::npos) {
             continue;
         }
         cell.value.store(digit);

@@ -4,8 +4,8 @@
 
 // A plain, unpruned depth-first search written straight on `grid`: cells in
 // reading order, digits in the order of the cell's candidate text, the peer
-// text rebuilt from the grid for every digit tried. It is slow but obviously
-// right, and the engine's pruned search must give exactly its results.
+// text read from the grid at every step. It is slow but obviously right, and
+// the engine's pruned search must give exactly its results.
 struct SearchBudget {
     long limit;      // calls allowed before the search gives up
     long calls = 0;  // calls made, the first one included
