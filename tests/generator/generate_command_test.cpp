@@ -4,6 +4,7 @@
 #include "generate_command.h"
 #include "main_window_fixture.h"
 #include "progress_window.h"
+#include "puzzle_text.h"
 #include "search.h"
 
 #include <QAbstractButton>
@@ -50,18 +51,6 @@ int emptyCells(const Board& board, int unit)
         empty += board.value[cell] == 0 ? 1 : 0;
     }
     return empty;
-}
-
-std::string gridInReadingOrder()
-{
-    std::string values;
-    for (int row = 0; row < 9; ++row) {
-        for (int column = 0; column < 9; ++column) {
-            const std::string digit = grid[column][row].value.read();
-            values += digit.empty() ? "." : digit;
-        }
-    }
-    return values;
 }
 
 int clearCalls = 0;
@@ -200,7 +189,7 @@ TEST_F(GenerateCommand, ShowsAPuzzleOfTheChosenDifficulty)
             EXPECT_EQ(grid[i][j].clash, 0);
         }
     }
-    EXPECT_EQ(fieldsInReadingOrder(), gridInReadingOrder());
+    EXPECT_EQ(fieldsInReadingOrder(), formatPuzzle(puzzle));
     // What the removal left before the column and row minimum: the puzzle's
     // clues and more.
     for (int cell = 0; cell < 81; ++cell) {
