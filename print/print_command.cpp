@@ -1,6 +1,5 @@
 #include "print_command.h"
 
-#include "font_size.h"
 #include "grid.h"
 #include "printer.h"
 #include "printer_qt.h"
@@ -8,8 +7,7 @@
 namespace {
 
 constexpr const char* jobName = "Kelvaro";
-constexpr const char* printFontFace = "Arial";
-constexpr int printFontPoints = 100;
+constexpr int printFont = 3;
 
 constexpr PrintColour thinLineColour{192, 192, 192};
 constexpr PrintColour black{0, 0, 0};
@@ -68,11 +66,11 @@ void printCommand(Printer& printer)
     if (!printer.startDocument(jobName)) {
         return;
     }
-    printer.loadFont(printFontFace, fontPixelHeight(printFontPoints));
+    printer.loadFont(printFont, "Arial", 100);
     // A page that cannot be drawn on is still ended, so the job is not left
     // open; it comes out empty.
     if (printer.beginDrawing()) {
-        printer.selectFont();
+        printer.selectFont(printFont);
         drawDigits(printer);
         drawThinLines(printer);
         drawHorizontalBoxLines(printer);

@@ -21,12 +21,13 @@ public:
     virtual bool showDialog() = 0;
     // Starts a print job of this name and its first page; false on failure.
     virtual bool startDocument(std::string_view name) = 0;
-    // Loads the font for text, its height given in printer pixels.
-    virtual void loadFont(std::string_view face, int pixelHeight) = 0;
+    // Loads a font of the program under its number; its height in printer
+    // pixels is its height in screen pixels.
+    virtual void loadFont(int number, std::string_view face, int points) = 0;
     // Opens the page for drawing; false when it cannot be drawn on.
     virtual bool beginDrawing() = 0;
-    // Makes the loaded font the one for text; text is always black.
-    virtual void selectFont() = 0;
+    // Makes a loaded font the one for text; text is always black.
+    virtual void selectFont(int number) = 0;
     virtual void drawText(int left, int top, std::string_view text) = 0;
     // A line one device pixel wide that covers both end points.
     virtual void drawLine(int x1, int y1, int x2, int y2, PrintColour colour) = 0;

@@ -1,9 +1,13 @@
 #include "printer_qt.h"
 
+#include "fonts.h"
+
 #include <QApplication>
 #include <QPen>
 #include <QPrintDialog>
 #include <QString>
+
+#include <string>
 
 namespace {
 
@@ -39,11 +43,9 @@ bool QtPrinter::startDocument(std::string_view name)
     return painter_.begin(&printer_);
 }
 
-void QtPrinter::loadFont(std::string_view face, int pixelHeight)
+void QtPrinter::loadFont(int number, std::string_view face, int points)
 {
-    font_ = QFont(QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size())));
-    font_.setPixelSize(pixelHeight);
-    font_.setWeight(QFont::Normal);
+    ::loadFont(number, std::string(face), points);
 }
 
 bool QtPrinter::beginDrawing()
@@ -51,15 +53,18 @@ bool QtPrinter::beginDrawing()
     if (!painter_.isActive()) {
         return false;
     }
+    painter_.save();
     painter_.resetTransform();
-    // Aliased drawing puts a one-pixel line on exactly the pixels it names.
     painter_.setRenderHint(QPainter::Antialiasing, false);
     return true;
 }
 
-void QtPrinter::selectFont()
+void QtPrinter::selectFont(int number)
 {
-    painter_.setFont(font_);
+    // A pixel-sized font keeps its height in the printer's own pixels.
+    if (const QFont* font = findFont(number)) {
+        painter_.setFont(*font);
+    }
     painter_.setPen(Qt::black);
 }
 
@@ -86,7 +91,7 @@ void QtPrinter::drawLine(int x1, int y1, int x2, int y2, PrintColour colour)
 
 void QtPrinter::endDrawing()
 {
-    painter_.setPen(Qt::NoPen);
+    painter_.restore();
 }
 
 void QtPrinter::endDocument()

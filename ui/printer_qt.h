@@ -2,7 +2,6 @@
 
 #include "printer.h"
 
-#include <QFont>
 #include <QPainter>
 #include <QPrinter>
 
@@ -15,9 +14,9 @@ public:
 
     bool showDialog() override;
     bool startDocument(std::string_view name) override;
-    void loadFont(std::string_view face, int pixelHeight) override;
+    void loadFont(int number, std::string_view face, int points) override;
     bool beginDrawing() override;
-    void selectFont() override;
+    void selectFont(int number) override;
     void drawText(int left, int top, std::string_view text) override;
     void drawLine(int x1, int y1, int x2, int y2, PrintColour colour) override;
     void endDrawing() override;
@@ -30,5 +29,4 @@ public:
 private:
     QPrinter printer_{QPrinter::HighResolution};
     QPainter painter_;
-    QFont font_;
 };

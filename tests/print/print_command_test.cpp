@@ -1,6 +1,5 @@
 #include "print_command.h"
 
-#include "font_size.h"
 #include "grid.h"
 #include "print_fixtures.h"
 #include "recording_printer.h"
@@ -122,13 +121,15 @@ TEST_F(PrintCommand, DrawsDigitsThenThinLinesThenHorizontalThenVerticalBoxLines)
     EXPECT_EQ(printer.lines, lattice);
 }
 
-TEST_F(PrintCommand, NamesTheJobAndUsesTheScreenHeightOfArial100)
+TEST_F(PrintCommand, NamesTheJobAndWritesInThePrintFont)
 {
     printCommand(printer);
 
     EXPECT_EQ(printer.documentName, "Kelvaro");
+    EXPECT_EQ(printer.loadedFont, 3);
     EXPECT_EQ(printer.fontFace, "Arial");
-    EXPECT_EQ(printer.fontPixelHeight, fontPixelHeight(100));
+    EXPECT_EQ(printer.fontPoints, 100);
+    EXPECT_EQ(printer.selectedFont, 3);
 }
 
 TEST_F(PrintCommand, CancelledDialogPrintsNothing)

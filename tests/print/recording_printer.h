@@ -34,8 +34,10 @@ public:
     std::vector<PrintedText> texts;
     std::vector<PrintedLine> lines;
     std::string documentName;
+    int loadedFont = -1;
     std::string fontFace;
-    int fontPixelHeight = 0;
+    int fontPoints = 0;
+    int selectedFont = -1;
 
     bool showDialog() override
     {
@@ -48,18 +50,23 @@ public:
         documentName = name;
         return documentStarts;
     }
-    void loadFont(std::string_view face, int pixelHeight) override
+    void loadFont(int number, std::string_view face, int points) override
     {
         operations.emplace_back("loadFont");
+        loadedFont = number;
         fontFace = face;
-        fontPixelHeight = pixelHeight;
+        fontPoints = points;
     }
     bool beginDrawing() override
     {
         operations.emplace_back("beginDrawing");
         return drawingBegins;
     }
-    void selectFont() override { operations.emplace_back("selectFont"); }
+    void selectFont(int number) override
+    {
+        operations.emplace_back("selectFont");
+        selectedFont = number;
+    }
     void drawText(int left, int top, std::string_view text) override
     {
         operations.emplace_back("drawText");
