@@ -1,32 +1,16 @@
 #include "print_command.h"
 
+#include "dialog_answerer.h"
 #include "grid.h"
 #include "print_fixtures.h"
 #include "printer_qt.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Answers the first modal dialog that opens, as a user pressing Print or
-// Cancel.
-void answerNextDialog(bool accept, bool& answered)
-{
-    QTimer::singleShot(20, [accept, &answered] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            answered = true;
-            accept ? dialog->accept() : dialog->reject();
-        } else {
-            answerNextDialog(accept, answered);
-        }
-    });
-}
 
 class SystemPrinter : public ::testing::Test {
 protected:
@@ -47,12 +31,11 @@ TEST_F(SystemPrinter, CancellingThePrintDialogPrintsNothing)
     const QString pdf = dir.filePath("cancelled.pdf");
     printer.device().setOutputFormat(QPrinter::PdfFormat);
     printer.device().setOutputFileName(pdf);
-    bool answered = false;
-    answerNextDialog(false, answered);
+    const DialogAnswerer user(false);
 
     printCommand(printer);
 
-    EXPECT_TRUE(answered);
+    EXPECT_TRUE(user.answered());
     EXPECT_FALSE(QFileInfo::exists(pdf));
 }
 
@@ -63,12 +46,11 @@ TEST_F(SystemPrinter, PrintingToAFileUsesThreeHundredDotsPerInch)
     printer.device().setOutputFormat(QPrinter::PdfFormat);
     printer.device().setOutputFileName(pdf);
     ASSERT_NE(printer.device().resolution(), 300);
-    bool answered = false;
-    answerNextDialog(true, answered);
+    const DialogAnswerer user(true);
 
     printCommand(printer);
 
-    EXPECT_TRUE(answered);
+    EXPECT_TRUE(user.answered());
     EXPECT_EQ(printer.device().resolution(), 300);
     EXPECT_GT(QFileInfo(pdf).size(), 0);
 }
