@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 
+#include <utility>
+
 namespace {
 
 const QColor red(255, 0, 0);
@@ -25,22 +27,18 @@ TEST_F(CellEntry, SecondDigitTypedAfterTheFirstIsDropped)
     EXPECT_EQ(value(3, 4), "5");
 }
 
-TEST_F(CellEntry, DigitTypedBeforeTheFirstReplacesIt)
+TEST_F(CellEntry, CharacterTypedBeforeTheFirstDigitIsKeptOrRefused)
 {
-    typeInto(3, 4, "5");
-    pressKey(3, 4, Qt::Key_Home);
-    typeInto(3, 4, "3");
-    EXPECT_EQ(cellField(3, 4)->text(), QString("3"));
-    EXPECT_EQ(value(3, 4), "3");
-}
-
-TEST_F(CellEntry, ZeroTypedBeforeADigitEmptiesTheCell)
-{
-    typeInto(3, 4, "5");
-    pressKey(3, 4, Qt::Key_Home);
-    typeInto(3, 4, "0");
-    EXPECT_EQ(cellField(3, 4)->text(), QString());
-    EXPECT_EQ(value(3, 4), "");
+    // 35 keeps the 3; 05 keeps the 0, which is refused.
+    for (const auto& [typed, kept] : {std::pair{"3", "3"}, std::pair{"0", ""}}) {
+        typeInto(3, 4, "5");
+        pressKey(3, 4, Qt::Key_Home);
+        typeInto(3, 4, typed);
+        EXPECT_EQ(cellField(3, 4)->text(), QString(kept)) << typed;
+        EXPECT_EQ(value(3, 4), kept) << typed;
+        pressKey(3, 4, Qt::Key_End);
+        pressKey(3, 4, Qt::Key_Backspace);
+    }
 }
 
 TEST_F(CellEntry, PastedLetterNeverReachesTheCell)
