@@ -126,6 +126,20 @@ TEST_F(SearchOracleTest, GridsWithSeveralSolutions)
     EXPECT_GE(tally.compared, 140) << tally.skipped << " skipped";
 }
 
+TEST_F(SearchOracleTest, NearlyEmptyGridsWithThinnedCandidates)
+{
+    Tally tally;
+    for (const PuzzleLine& line : readPuzzles("rated_puzzles.txt")) {
+        const std::string puzzle = withoutCells(line.solution, 71 + below(11));
+        SCOPED_TRACE(puzzle);
+        loadValues(puzzle);
+        initCandidates();
+        thinCandidates();
+        compareSearches(0, 0, tally);
+    }
+    EXPECT_GE(tally.compared, 120) << tally.skipped << " skipped";
+}
+
 TEST_F(SearchOracleTest, GridsWithoutSolution)
 {
     Tally tally;
