@@ -106,6 +106,24 @@ protected:
             dispatchEvent(event);
     }
 
+    // The About command has returned to a main window that goes on running,
+    // its grid as it was.
+    static void expectBackInTheMainWindow(const std::string& gridBefore)
+    {
+        EXPECT_FALSE(windowIsOpen(aboutWindow));
+        EXPECT_FALSE(windowIsOpen(webPageWindow));
+        EXPECT_TRUE(windowIsOpen(mainWindow));
+        EXPECT_EQ(gridValues(), gridBefore);
+        EXPECT_EQ(quit, 0);
+    }
+
+    // A digit the main loop has taken into the grid.
+    static void enterDigit(int fieldId, const char* digit)
+    {
+        typeInto(fieldId, digit);
+        dispatchEvent(waitEvent(0));
+    }
+
     static void typeInto(int fieldId, const char* text)
     {
         QWidget* field = findControl(fieldId);
@@ -228,17 +246,13 @@ TEST_F(AboutCommand, KeepsItsTopLeftCornerOnTheScreen)
 
 TEST_F(AboutCommand, ClosingTheAboutWindowReturnsWithTheGridUnchanged)
 {
-    typeInto(cellFieldId(4, 4), "7");
-    dispatchEvent(waitEvent(0));
+    enterDigit(cellFieldId(4, 4), "7");
     const std::string before = gridValues();
     ASSERT_EQ(grid[4][4].value.read(), "7");
 
     runAbout({[] { findWindow(aboutWindow)->close(); }});
 
-    EXPECT_FALSE(windowIsOpen(aboutWindow));
-    EXPECT_TRUE(windowIsOpen(mainWindow));
-    EXPECT_EQ(gridValues(), before);
-    EXPECT_EQ(quit, 0);
+    expectBackInTheMainWindow(before);
 }
 
 TEST_F(AboutCommand, LinkReplacesTheAboutWindowWithTheWebPage)
@@ -253,7 +267,9 @@ TEST_F(AboutCommand, LinkReplacesTheAboutWindowWithTheWebPage)
     QRect viewPlace;
     QUrl viewAddress;
     bool aboutReopened = false;
+    enterDigit(cellFieldId(2, 6), "4");
     const std::string before = gridValues();
+    ASSERT_EQ(grid[2][6].value.read(), "4");
 
     // The web-page window is as large as the offscreen screen; start the
     // main window where both windows' centring can be seen.
@@ -291,13 +307,9 @@ TEST_F(AboutCommand, LinkReplacesTheAboutWindowWithTheWebPage)
     EXPECT_EQ(viewPlace, QRect(0, 0, 800, 600));
     EXPECT_EQ(viewAddress, QUrl(makerWebPage));
 
-    runMainLoopUntilIdle();
-    EXPECT_FALSE(windowIsOpen(webPageWindow));
     EXPECT_FALSE(aboutReopened);
-    EXPECT_FALSE(windowIsOpen(aboutWindow));
-    EXPECT_TRUE(windowIsOpen(mainWindow));
-    EXPECT_EQ(gridValues(), before);
-    EXPECT_EQ(quit, 0);
+    runMainLoopUntilIdle();
+    expectBackInTheMainWindow(before);
 }
 
 TEST_F(AboutCommand, TheWebPageIgnoresEverythingButACloseRequest)
@@ -312,23 +324,18 @@ TEST_F(AboutCommand, TheWebPageIgnoresEverythingButACloseRequest)
         [this] { main->close(); },
     });
     EXPECT_TRUE(pageStillOpen);
-    EXPECT_FALSE(windowIsOpen(webPageWindow));
-    EXPECT_TRUE(windowIsOpen(mainWindow));
 
     runMainLoopUntilIdle();
-    EXPECT_EQ(gridValues(), std::string(81, '.'));
+    expectBackInTheMainWindow(std::string(81, '.'));
     EXPECT_TRUE(boxes.titles.empty());
-    EXPECT_EQ(quit, 0);
 }
 
 TEST_F(AboutCommand, MainWindowCloseRequestClosesOnlyTheAboutWindow)
 {
     runAbout({[this] { main->close(); }});
 
-    EXPECT_FALSE(windowIsOpen(aboutWindow));
-    EXPECT_TRUE(windowIsOpen(mainWindow));
     runMainLoopUntilIdle();
-    EXPECT_EQ(quit, 0) << "the close request belonged to the About command";
+    expectBackInTheMainWindow(std::string(81, '.'));
 
     main->close();
     runMainLoopUntilIdle();
