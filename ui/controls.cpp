@@ -50,8 +50,6 @@ Qt::Alignment qtAlignment(TextAlign align)
     switch (align) {
     case TextAlign::centre:
         return Qt::AlignHCenter;
-    case TextAlign::right:
-        return Qt::AlignRight;
     case TextAlign::left:
         break;
     }

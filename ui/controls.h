@@ -10,7 +10,7 @@ class QWidget;
 // Controls are tab stops in the order they are created (the frame, the
 // static text and the progress bar are not tab stops).
 
-enum class TextAlign { left, centre, right };
+enum class TextAlign { left, centre };
 
 // Raises a control event of type typePressed when clicked.
 QWidget* createButton(int window, int id, const std::string& caption, int x, int y, int w, int h);

@@ -163,14 +163,3 @@ QWidget* findWindow(int number)
     const auto found = openWindows.find(number);
     return found == openWindows.end() ? nullptr : found->second.data();
 }
-
-int windowNumberOf(const QWidget* widget)
-{
-    const QWidget* top = widget ? widget->window() : nullptr;
-    for (const auto& [number, window] : openWindows) {
-        if (window == top) {
-            return number;
-        }
-    }
-    return -1;
-}

@@ -39,6 +39,3 @@ bool windowIsOpen(int number);
 
 // The widget of an open window, or null.
 QWidget* findWindow(int number);
-
-// The number of the window that holds `widget`, or -1.
-int windowNumberOf(const QWidget* widget);

@@ -37,7 +37,6 @@ TEST_F(Windows, OpenWithFixedClientSizeAndTitle)
     EXPECT_EQ(window->minimumSize(), QSize(180, 150));
     EXPECT_EQ(window->maximumSize(), QSize(180, 150));
     EXPECT_EQ(window->windowTitle(), QString("Select Difficulty."));
-    EXPECT_EQ(windowNumberOf(window), 1);
 }
 
 TEST_F(Windows, StyleDecidesTheTitleBarBoxesAndStayingOnTop)
