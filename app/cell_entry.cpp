@@ -13,7 +13,10 @@ namespace {
 std::uint8_t editedColumn = 0;
 std::uint8_t editedRow = 0;
 
-bool isCellDigit(const std::string& text) { return text.size() == 1 && text[0] >= '1' && text[0] <= '9'; }
+bool isCellDigit(const std::string& text)
+{
+    return text.size() == 1 && text[0] >= '1' && text[0] <= '9';
+}
 
 // One scan: flags the first of the peers, in the order given, that holds the
 // same value, and says whether there was one.
