@@ -48,8 +48,8 @@ void restoreGrid(const GridCopy& copy);
 // names the first cell that differs.
 ::testing::AssertionResult gridEquals(const GridCopy& expected);
 
-// The 81-character puzzles of a file in the tests' data folder, each line's
-// first word.
+// The lines of a file in the tests' data folder: an 81-character puzzle and,
+// after a space, its one solution where the file gives it.
 struct PuzzleLine {
     std::string puzzle;
     std::string solution;  // empty where the file gives none
