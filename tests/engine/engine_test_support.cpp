@@ -94,3 +94,15 @@ std::vector<PuzzleLine> readPuzzles(const std::string& fileName)
     }
     return puzzles;
 }
+
+std::string RandomGrids::withoutCells(std::string grid, int count)
+{
+    for (int removed = 0; removed < count;) {
+        const int n = below(81);
+        if (grid[n] != '.') {
+            grid[n] = '.';
+            ++removed;
+        }
+    }
+    return grid;
+}

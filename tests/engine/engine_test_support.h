@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,3 +56,18 @@ struct PuzzleLine {
     std::string solution;  // empty where the file gives none
 };
 std::vector<PuzzleLine> readPuzzles(const std::string& fileName);
+
+// Seeded, so that every run tests the same grids.
+class RandomGrids {
+public:
+    explicit RandomGrids(unsigned seed) : random_(seed) {}
+
+    // 0 to n - 1.
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+    // The grid, in reading order, with count of its filled cells emptied.
+    std::string withoutCells(std::string grid, int count);
+
+private:
+    std::mt19937 random_;
+};

@@ -55,10 +55,10 @@ void hiddenSingle(const int (&cells)[9][2], const std::string& digit)
     }
 }
 
-void reduceForPair(int pi, int pj, int ri, int rj)
+void reduceForPair(const Cell& p, Cell& r)
 {
-    const std::string pair = grid[pi][pj].candidates.read();
-    const std::string before = grid[ri][rj].candidates.read();
+    const std::string pair = p.candidates.read();
+    const std::string before = r.candidates.read();
     const std::string middle = without(before, pair.substr(0, 1));
     if (middle != before) {
         progress = 1;
@@ -67,7 +67,7 @@ void reduceForPair(int pi, int pj, int ri, int rj)
     if (after != middle) {
         progress = 1;
     }
-    grid[ri][rj].candidates.store(after);
+    r.candidates.store(after);
 }
 
 void refreshAll()
@@ -79,43 +79,26 @@ void refreshAll()
     }
 }
 
-void columnPairSweep()
+// One sweep of the pair technique: over the lines (columns, or rows when
+// alongRows), each cell of a line against every other cell of that line.
+void pairSweep(bool alongRows)
 {
-    for (int a = 0; a < 9; ++a) {
+    const auto cell = [alongRows](int line, int k) -> Cell& {
+        return alongRows ? grid[k][line] : grid[line][k];
+    };
+    for (int line = 0; line < 9; ++line) {
         for (int b = 0; b < 9; ++b) {
-            if (grid[a][b].candidates.read().size() != 2) {
+            if (cell(line, b).candidates.read().size() != 2) {
                 continue;
             }
             for (int c = 0; c < 9; ++c) {
-                const std::string partner = grid[a][c].candidates.read();
-                if (c == b || partner.size() != 2 || partner != grid[a][b].candidates.read()) {
+                const std::string partner = cell(line, c).candidates.read();
+                if (c == b || partner.size() != 2 || partner != cell(line, b).candidates.read()) {
                     continue;
                 }
                 for (int k = 0; k < 9; ++k) {
                     if (k != b && k != c) {
-                        reduceForPair(a, b, a, k);
-                    }
-                }
-            }
-        }
-    }
-}
-
-void rowPairSweep()
-{
-    for (int b = 0; b < 9; ++b) {
-        for (int a = 0; a < 9; ++a) {
-            if (grid[a][b].candidates.read().size() != 2) {
-                continue;
-            }
-            for (int c = 0; c < 9; ++c) {
-                const std::string partner = grid[c][b].candidates.read();
-                if (c == a || partner.size() != 2 || partner != grid[a][b].candidates.read()) {
-                    continue;
-                }
-                for (int k = 0; k < 9; ++k) {
-                    if (k != a && k != c) {
-                        reduceForPair(a, b, k, b);
+                        reduceForPair(cell(line, b), cell(line, k));
                     }
                 }
             }
@@ -185,9 +168,9 @@ int literalPlaceBoxSinglesRefreshed()
 int literalEliminateNakedPairs()
 {
     refreshAll();
-    columnPairSweep();
-    rowPairSweep();
-    columnPairSweep();
+    pairSweep(false);
+    pairSweep(true);
+    pairSweep(false);
     return progress;
 }
 

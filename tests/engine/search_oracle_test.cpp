@@ -5,7 +5,6 @@
 #include "techniques.h"
 
 #include <bit>
-#include <random>
 
 // The pruned search against the plain one, from the same grids: the same
 // result, the same values, nothing else changed. The plain search is given a
@@ -50,21 +49,7 @@ void narrowByTechniques()
 
 class SearchOracleTest : public EngineTest {
 protected:
-    std::mt19937 random{20261207};
-
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
-
-    std::string withoutCells(std::string grid, int count)
-    {
-        for (int removed = 0; removed < count;) {
-            const int n = below(81);
-            if (grid[n] != '.') {
-                grid[n] = '.';
-                ++removed;
-            }
-        }
-        return grid;
-    }
+    RandomGrids random{20261207};
 
     // Strikes random digits out of the open cells' candidate texts, keeping
     // them ascending: the search must try what is left in the order left.
@@ -76,7 +61,7 @@ protected:
                 if (!valueAt(i, j).empty() || text.size() < 2) {
                     continue;
                 }
-                text.erase(below(static_cast<int>(text.size())), 1);
+                text.erase(random.below(static_cast<int>(text.size())), 1);
                 setCandidates(i, j, text);
             }
         }
@@ -112,12 +97,12 @@ TEST_F(SearchOracleTest, GridsWithSeveralSolutions)
     Tally tally;
     int several = 0;
     for (const PuzzleLine& line : readPuzzles("rated_puzzles.txt")) {
-        const std::string puzzle = withoutCells(line.solution, 45 + below(20));
+        const std::string puzzle = random.withoutCells(line.solution, 45 + random.below(20));
         SCOPED_TRACE(puzzle);
         loadValues(puzzle);
         several += countSolutions(2) == 2;
         initCandidates();
-        if (below(2) == 0) {
+        if (random.below(2) == 0) {
             thinCandidates();
         }
         compareSearches(0, 0, tally);
@@ -130,7 +115,7 @@ TEST_F(SearchOracleTest, NearlyEmptyGridsWithThinnedCandidates)
 {
     Tally tally;
     for (const PuzzleLine& line : readPuzzles("rated_puzzles.txt")) {
-        const std::string puzzle = withoutCells(line.solution, 71 + below(11));
+        const std::string puzzle = random.withoutCells(line.solution, 71 + random.below(11));
         SCOPED_TRACE(puzzle);
         loadValues(puzzle);
         initCandidates();
@@ -147,20 +132,21 @@ TEST_F(SearchOracleTest, GridsWithoutSolution)
     for (const PuzzleLine& line : readPuzzles("rated_puzzles.txt")) {
         // A digit that the one solution does not have in that cell, though
         // no given stands in its way.
-        std::string puzzle = withoutCells(line.solution, 40 + below(15));
+        std::string puzzle = random.withoutCells(line.solution, 40 + random.below(15));
         loadValues(puzzle);
-        for (int n = below(81);; n = (n + 1) % 81) {
-            const DigitMask free = static_cast<DigitMask>(allDigits & ~Board::fromGrid().peerDigits(
-                                       cellIndex(n % 9, n / 9)) & ~digitBit(line.solution[n] - '0'));
-            if (puzzle[n] == '.' && free != 0) {
-                puzzle[n] = static_cast<char>('0' + std::countr_zero(static_cast<unsigned>(free)));
+        const Board board = Board::fromGrid();
+        for (int n = random.below(81);; n = (n + 1) % 81) {
+            const DigitMask peers = board.peerDigits(cellIndex(n % 9, n / 9));
+            const auto wrong = static_cast<DigitMask>(allDigits & ~peers & ~digitBit(line.solution[n] - '0'));
+            if (puzzle[n] == '.' && wrong != 0) {
+                puzzle[n] = static_cast<char>('0' + std::countr_zero(static_cast<unsigned>(wrong)));
                 break;
             }
         }
         SCOPED_TRACE(puzzle);
         loadValues(puzzle);
         none += countSolutions(2) == 0;
-        if (below(2) == 0) {
+        if (random.below(2) == 0) {
             initCandidates();
         } else {
             narrowByTechniques();
@@ -175,12 +161,12 @@ TEST_F(SearchOracleTest, StartsAfterTheFirstCell)
 {
     Tally tally;
     for (const PuzzleLine& line : readPuzzles("rated_puzzles.txt")) {
-        const std::string puzzle = withoutCells(line.solution, 30 + below(30));
+        const std::string puzzle = random.withoutCells(line.solution, 30 + random.below(30));
         SCOPED_TRACE(puzzle);
         loadValues(puzzle);
         initCandidates();
         thinCandidates();
-        compareSearches(below(9), below(9), tally);
+        compareSearches(random.below(9), random.below(9), tally);
     }
     EXPECT_GE(tally.compared, 120) << tally.skipped << " skipped";
 }
@@ -189,9 +175,9 @@ TEST_F(SearchOracleTest, GridsWithEqualGivens)
 {
     Tally tally;
     for (const PuzzleLine& line : readPuzzles("rated_puzzles.txt")) {
-        std::string puzzle = withoutCells(line.solution, 10 + below(20));
-        const int n = below(81);
-        puzzle[n] = puzzle[(n + 1 + below(8)) % 9 + 9 * (n / 9)];  // repeats a digit of its row
+        std::string puzzle = random.withoutCells(line.solution, 10 + random.below(20));
+        const int n = random.below(81);
+        puzzle[n] = puzzle[(n + 1 + random.below(8)) % 9 + 9 * (n / 9)];  // repeats a digit of its row
         if (puzzle[n] == '.') {
             continue;
         }

@@ -3,7 +3,6 @@
 #include "literal_techniques.h"
 #include "techniques.h"
 
-#include <random>
 #include <span>
 
 // The engine's techniques against their plain versions: from the same grid,
@@ -35,10 +34,9 @@ const TechniquePair all[] = {nakedSingles, lineHidden, boxHidden, nakedPairs, bo
 
 class TechniqueOracleTest : public EngineTest {
 protected:
-    std::mt19937 random{7};
+    RandomGrids random{7};
     int compared = 0;
 
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
 
     // Runs both versions from the current state and keeps the engine's.
     int compare(const char* name, int (*engine)(), int (*literal)())
@@ -81,17 +79,6 @@ protected:
         } while (progress != 0 && !HasFailure());
     }
 
-    std::string withoutCells(std::string grid, int count)
-    {
-        for (int removed = 0; removed < count;) {
-            const int n = below(81);
-            if (grid[n] != '.') {
-                grid[n] = '.';
-                ++removed;
-            }
-        }
-        return grid;
-    }
 };
 
 }  // namespace
@@ -124,7 +111,7 @@ TEST_F(TechniqueOracleTest, GeneratorLoops)
         runLoop(completionLoop);
 
         // A logic test of a puzzle with some clues taken away.
-        const std::string puzzle = withoutCells(line.puzzle, below(8));
+        const std::string puzzle = random.withoutCells(line.puzzle, random.below(8));
         SCOPED_TRACE(puzzle);
         loadValues(puzzle);
         compareInit();
@@ -139,22 +126,22 @@ TEST_F(TechniqueOracleTest, GeneratorLoops)
 TEST_F(TechniqueOracleTest, TechniquesInRandomOrder)
 {
     for (const PuzzleLine& line : readPuzzles("rated_puzzles.txt")) {
-        std::string puzzle = withoutCells(line.puzzle, below(10));
-        if (below(2) == 0) {
-            const int n = below(81);
-            puzzle[n] = static_cast<char>('1' + below(9));  // often leaves no solution
+        std::string puzzle = random.withoutCells(line.puzzle, random.below(10));
+        if (random.below(2) == 0) {
+            const int n = random.below(81);
+            puzzle[n] = static_cast<char>('1' + random.below(9));  // often leaves no solution
         }
         SCOPED_TRACE(puzzle);
         loadValues(puzzle);
         compareInit();
         for (int step = 0; step < 12; ++step) {
-            progress = static_cast<std::uint8_t>(below(2));
-            if (below(4) == 0) {
-                const int i = below(9);
-                const int j = below(9);
-                grid[i][j].value.store(std::string(1, static_cast<char>('1' + below(9))));
+            progress = static_cast<std::uint8_t>(random.below(2));
+            if (random.below(4) == 0) {
+                const int i = random.below(9);
+                const int j = random.below(9);
+                grid[i][j].value.store(std::string(1, static_cast<char>('1' + random.below(9))));
             }
-            compare(all[below(5)]);
+            compare(all[random.below(5)]);
         }
         ASSERT_FALSE(HasFailure());
     }
