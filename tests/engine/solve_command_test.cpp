@@ -3,6 +3,7 @@
 #include "solve_command.h"
 #include "techniques.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -177,6 +178,63 @@ TEST_F(SolveCommandTest, RatedPuzzlesGetTheirOneSolution)
         EXPECT_TRUE(solvePuzzle(board)) << line.puzzle;
         board.toGrid();
         EXPECT_EQ(valuesInReadingOrder(), line.solution) << line.puzzle;
+    }
+}
+
+namespace {
+
+// True when the filling keeps every given of the puzzle and holds each digit
+// once in every column, row and box.
+bool solves(const std::string& filling, const std::string& puzzle)
+{
+    for (int n = 0; n < 81; ++n) {
+        if (puzzle[n] != '.' && puzzle[n] != filling[n]) {
+            return false;
+        }
+    }
+    for (const auto& unit : unitCells) {
+        std::string digits;
+        for (int cell : unit) {
+            digits += filling[9 * rowOf(cell) + columnOf(cell)];
+        }
+        std::sort(digits.begin(), digits.end());
+        if (digits != "123456789") {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+// A wrong digit in a puzzle with one solution leaves it with none, however
+// deep the search must go to prove it.
+TEST_F(SolveCommandTest, HardPuzzlesAreSolvedAndWithAWrongDigitRefused)
+{
+    for (const PuzzleLine& line : readPuzzles("hard_puzzles.txt")) {
+        SCOPED_TRACE(line.puzzle);
+        loadValues(line.puzzle);
+        Board board = Board::fromGrid();
+        ASSERT_TRUE(solvePuzzle(board));
+        board.toGrid();
+        const std::string solution = valuesInReadingOrder();
+        ASSERT_TRUE(solves(solution, line.puzzle)) << solution;
+
+        const std::size_t empty = line.puzzle.find('.', 40);
+        loadValues(line.puzzle);
+        const DigitMask peers = Board::fromGrid().peerDigits(cellIndex(empty % 9, empty / 9));
+        std::string wrong = line.puzzle;
+        for (char digit = '1'; digit <= '9' && wrong == line.puzzle; ++digit) {
+            if (digit != solution[empty] && !(peers & digitBit(digit - '0'))) {
+                wrong[empty] = digit;
+            }
+        }
+        ASSERT_NE(wrong, line.puzzle);
+        loadValues(wrong);
+        Board unsolvable = Board::fromGrid();
+        EXPECT_FALSE(solvePuzzle(unsolvable));
+        unsolvable.toGrid();
+        EXPECT_EQ(valuesInReadingOrder(), wrong);
     }
 }
 
