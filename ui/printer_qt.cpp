@@ -65,7 +65,6 @@ void QtPrinter::selectFont(int number)
     if (const QFont* font = findFont(number)) {
         painter_.setFont(*font);
     }
-    painter_.setPen(Qt::black);
 }
 
 void QtPrinter::drawText(int left, int top, std::string_view text)
