@@ -1,5 +1,8 @@
 #include "engine_test_support.h"
 
+#include "candidates.h"
+#include "techniques.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -38,6 +41,16 @@ void setValue(int i, int j, std::string_view text) { grid[i][j].value.store(text
 void setCandidates(int i, int j, std::string_view text) { grid[i][j].candidates.store(text); }
 std::string candidatesAt(int i, int j) { return grid[i][j].candidates.read(); }
 std::string valueAt(int i, int j) { return grid[i][j].value.read(); }
+
+void runSolveTechniqueLoop()
+{
+    static constexpr Technique solveLoop[] = {
+        placeNakedSingles, placeLineHiddenSingles, placeBoxHiddenSingles, eliminateNakedPairs};
+    Board board = Board::fromGrid();
+    initCandidates(board);
+    runTechniqueLoop(board, solveLoop);
+    board.toGrid();
+}
 
 GridCopy copyGrid()
 {

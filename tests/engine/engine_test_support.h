@@ -42,6 +42,11 @@ void setCandidates(int i, int j, std::string_view text);
 std::string candidatesAt(int i, int j);
 std::string valueAt(int i, int j);
 
+// Solve's technique loop on the grid, from fresh candidates: the state that
+// the search meets inside Solve, with gaps in the candidate texts wherever
+// naked pairs struck digits out.
+void runSolveTechniqueLoop();
+
 using GridCopy = std::array<std::array<Cell, gridSize>, gridSize>;
 GridCopy copyGrid();
 void restoreGrid(const GridCopy& copy);

@@ -2,7 +2,6 @@
 #include "engine_test_support.h"
 #include "literal_search.h"
 #include "search.h"
-#include "techniques.h"
 
 #include <bit>
 
@@ -33,18 +32,6 @@ void compareSearches(int column, int row, Tally& tally)
     ++tally.compared;
     EXPECT_EQ(trySolve(column, row), expectedResult);
     EXPECT_TRUE(gridEquals(expected));
-}
-
-// The candidates the search meets inside Solve: fresh texts narrowed by the
-// technique loop, with gaps wherever naked pairs struck digits out.
-void narrowByTechniques()
-{
-    static constexpr Technique solveLoop[] = {
-        placeNakedSingles, placeLineHiddenSingles, placeBoxHiddenSingles, eliminateNakedPairs};
-    Board board = Board::fromGrid();
-    initCandidates(board);
-    runTechniqueLoop(board, solveLoop);
-    board.toGrid();
 }
 
 class SearchOracleTest : public EngineTest {
@@ -79,13 +66,13 @@ TEST_F(SearchOracleTest, PuzzlesWithOneSolution)
         loadValues(line.puzzle);
         initCandidates();
         compareSearches(0, 0, fresh);
-        narrowByTechniques();
+        runSolveTechniqueLoop();
         compareSearches(0, 0, narrowed);
     }
     for (const PuzzleLine& line : readPuzzles("hard_puzzles.txt")) {
         SCOPED_TRACE(line.puzzle);
         loadValues(line.puzzle);
-        narrowByTechniques();
+        runSolveTechniqueLoop();
         compareSearches(0, 0, narrowed);
     }
     EXPECT_GE(fresh.compared, 100) << fresh.skipped << " skipped";
@@ -149,7 +136,7 @@ TEST_F(SearchOracleTest, GridsWithoutSolution)
         if (random.below(2) == 0) {
             initCandidates();
         } else {
-            narrowByTechniques();
+            runSolveTechniqueLoop();
         }
         compareSearches(0, 0, tally);
     }
