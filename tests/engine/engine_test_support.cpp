@@ -94,7 +94,8 @@ void restoreGrid(const GridCopy& copy)
 
 std::vector<PuzzleLine> readPuzzles(const std::string& fileName)
 {
-    std::ifstream file(std::string(KELVARO_ENGINE_TEST_DATA) + "/" + fileName);
+    const std::string path = std::string(KELVARO_ENGINE_TEST_DATA) + "/" + fileName;
+    std::ifstream file(path);
     std::vector<PuzzleLine> puzzles;
     std::string line;
     while (std::getline(file, line)) {
@@ -104,6 +105,9 @@ std::vector<PuzzleLine> readPuzzles(const std::string& fileName)
         if (entry.puzzle.size() == 81) {
             puzzles.push_back(entry);
         }
+    }
+    if (puzzles.empty()) {
+        ADD_FAILURE() << "no puzzles read from " << path;
     }
     return puzzles;
 }
