@@ -3,14 +3,30 @@
 #include "font_size.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
 
 std::map<int, QFont> fonts;
 int defaultNumber = -1;
+
+// A font's pixel height is the height of its character cell, ascent plus
+// descent, as the sizes of the windows and the link were laid out for; an
+// em of that height would be about a tenth larger and cut the link's
+// caption off at its right end.
+void setCellHeight(QFont& font, int height)
+{
+    font.setPixelSize(height);
+    const int cell = QFontMetrics(font).height();
+    if (cell > 0) {
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(double(height) * height / cell))));
+    }
+}
 
 }  // namespace
 
@@ -23,7 +39,7 @@ bool loadFont(int number, const std::string& face, int points)
         return false;
     }
     QFont font(QString::fromStdString(face));
-    font.setPixelSize(fontPixelHeight(points));
+    setCellHeight(font, fontPixelHeight(points));
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);

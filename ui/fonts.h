@@ -6,7 +6,7 @@ class QFont;
 
 // Fonts are known by number: 0 the link font, 1 the cell font, 3 the print
 // font. A font's size is given in points and turned into a pixel height at
-// the screen's vertical resolution.
+// the screen's vertical resolution: the height of the font's character cell.
 // Returns false when the face cannot be found; the number then stays unused.
 bool loadFont(int number, const std::string& face, int points);
 

@@ -244,9 +244,9 @@ TEST_F(PdfResolutions, DigitsKeepTheirPixelHeight)
     const int coarse = digitHeight(300);
     const int fine = digitHeight(600);
 
-    // Digits stand about 0.7 of the font's height, which the screen sets.
-    EXPECT_GT(coarse, 0.6 * fontPixelHeight(100));
-    EXPECT_LT(coarse, 0.8 * fontPixelHeight(100));
+    // Digits stand about 0.6 of the font's cell height, which the screen sets.
+    EXPECT_GT(coarse, 0.5 * fontPixelHeight(100));
+    EXPECT_LT(coarse, 0.75 * fontPixelHeight(100));
     EXPECT_NEAR(coarse, fine, 2);
 }
 

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -211,15 +212,15 @@ TEST_F(Controls, DefaultFontAppliesToControlsCreatedAfterwardsOnly)
 {
     createButton(1, 0, "before", 0, 0, 60, 25);
     ASSERT_TRUE(loadFont(1, "Arial", 16));
-    EXPECT_EQ(findFont(1)->pixelSize(), fontPixelHeight(16));
+    EXPECT_NEAR(QFontMetrics(*findFont(1)).height(), fontPixelHeight(16), 1);
 
     setDefaultControlFont(1);
     createEntryField(1, 17, 0, 30, 30, 30);
     setDefaultControlFont(-1);
     createButton(1, 2, "after", 0, 70, 60, 25);
 
-    EXPECT_EQ(findControl(17)->font().pixelSize(), fontPixelHeight(16));
-    EXPECT_NE(findControl(0)->font().pixelSize(), fontPixelHeight(16));
+    EXPECT_EQ(findControl(17)->font(), *findFont(1));
+    EXPECT_NE(findControl(0)->font(), *findFont(1));
     EXPECT_EQ(findControl(2)->font(), QApplication::font(findControl(2)));
 }
 
@@ -230,7 +231,7 @@ TEST_F(Controls, ControlFontIsTheLoadedOne)
     EXPECT_EQ(findControl(15)->font(), QApplication::font(findControl(15)));
     ASSERT_TRUE(loadFont(0, "Arial", 12));
     setControlFont(15, 0);
-    EXPECT_EQ(findControl(15)->font().pixelSize(), fontPixelHeight(12));
+    EXPECT_NEAR(QFontMetrics(findControl(15)->font()).height(), fontPixelHeight(12), 1);
 }
 
 TEST_F(Controls, OperationsOnUnknownIdsDoNothing)
