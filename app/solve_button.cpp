@@ -10,7 +10,7 @@
 void solveButtonCommand()
 {
     const SolveHost host{
-        [](int fieldId, std::string_view text) { setControlText(fieldId, std::string(text)); },
+        setControlText,
         [](std::string_view title, std::string_view text) {
             showMessage(std::string(title), std::string(text));
         },

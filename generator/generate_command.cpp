@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <string>
 
 namespace {
 
@@ -53,5 +52,5 @@ void generateCommand(void (*clear)())
     generatePuzzle(difficulty, randomInt, setProgressBar);
     finishBar();
     closeWindow(progressWindow);
-    showGrid([](int fieldId, std::string_view text) { setControlText(fieldId, std::string(text)); });
+    showGrid(setControlText);
 }

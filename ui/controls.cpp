@@ -161,9 +161,9 @@ QWidget* createProgressBar(int window, int id, int x, int y, int w, int h)
     return place(bar, window, id, x, y, w, h);
 }
 
-void setControlText(int id, const std::string& text)
+void setControlText(int id, std::string_view text)
 {
-    const QString qtext = QString::fromStdString(text);
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     QWidget* control = findControl(id);
     if (auto* field = qobject_cast<QLineEdit*>(control)) {
         field->setText(qtext);

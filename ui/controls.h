@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class QWidget;
 
@@ -41,7 +42,7 @@ QWidget* createProgressBar(int window, int id, int x, int y, int w, int h);
 
 // Control state. Operations on an id that no open window holds do nothing
 // and read as empty or unchecked.
-void setControlText(int id, const std::string& text);
+void setControlText(int id, std::string_view text);
 std::string controlText(int id);
 void setChecked(int id, bool checked);
 bool isChecked(int id);
