@@ -2,10 +2,11 @@
 
 #include <span>
 
-// What each of the main window's buttons does.
-struct ButtonCommand {
-    int buttonId;
+// What each command of the main window does, given by its button, its key or
+// its context-menu entry.
+struct MainCommand {
+    int id;
     void (*run)();
 };
 
-std::span<const ButtonCommand> buttonCommands();
+std::span<const MainCommand> mainCommands();
