@@ -8,6 +8,7 @@
 #include "main_window_fixture.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QTimer>
@@ -148,12 +149,18 @@ TEST_F(WindowKeys, AreDroppedWhileTheAboutWindowOrTheDifficultyDialogWaits)
     typeOver(0, 0, "6");  // an undo would bring back the 5
     const std::string pasted = std::string(80, '.') + "4";
     setClipboardText(pasted);
+    // The keys must be taken, or the test would pass for keys never heard.
+    int taken = 0;
+    for (QAction* action : window()->actions()) {
+        QObject::connect(action, &QAction::triggered, [&taken] { ++taken; });
+    }
 
     QTimer::singleShot(30, [] {
         pressEveryWindowKey();
         findWindow(aboutWindow)->close();
     });
     aboutCommand();
+    EXPECT_EQ(taken, 7);
     EXPECT_EQ(commandsLeft(), 0) << "a key's event was kept for the main loop";
     EXPECT_EQ(gridInReadingOrder(), "6" + std::string(80, '.'));
     EXPECT_EQ(clipboardText(), pasted) << "Copy puzzle acted";
@@ -163,6 +170,7 @@ TEST_F(WindowKeys, AreDroppedWhileTheAboutWindowOrTheDifficultyDialogWaits)
         QTest::mouseClick(findControl(difficultyOkId), Qt::LeftButton);
     });
     generateCommand(clearCommand);
+    EXPECT_EQ(taken, 14);
     EXPECT_EQ(commandsLeft(), 0) << "a key's event was kept for the main loop";
     EXPECT_EQ(fieldsInReadingOrder(), gridInReadingOrder());
     EXPECT_NE(gridInReadingOrder(), pasted);
