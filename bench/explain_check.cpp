@@ -111,14 +111,19 @@ bool changesWithin(const Board& before, const Board& hinted, const Board& loop)
 // For the techniques that make each change at its own place in one walk,
 // the first change of a call is the one earliest in that walk: naked singles
 // walk the cells in order, box hidden singles the boxes and then the digits.
+// (Line hidden singles may place a digit in the row sweep that the column
+// sweep's order would put first, and pairs strike in sweeps, so for those
+// the call's result shows only that the hint's change is among its own.)
+bool walkShowsOrder(const Step& step)
+{
+    return step.technique == StepTechnique::nakedSingle || step.technique == StepTechnique::boxHiddenSingle;
+}
+
 bool firstInWalk(const Step& step, const Board& before, const Board& loop)
 {
     const auto key = [&step](int cell, int digit) {
         return step.technique == StepTechnique::nakedSingle ? cell : 10 * boxUnit(columnOf(cell), rowOf(cell)) + digit;
     };
-    if (step.technique != StepTechnique::nakedSingle && step.technique != StepTechnique::boxHiddenSingle) {
-        return true;
-    }
     const int stepKey = key(step.cells.front(), step.digit);
     for (int cell = 0; cell < 81; ++cell) {
         if (loop.value[cell] != before.value[cell] && key(cell, loop.value[cell]) < stepKey) {
@@ -135,7 +140,8 @@ struct HintFigures {
     long otherEnd = 0;
     long hints = 0;
     long loneChange = 0;       // the loop's call made this one change, and the boards are equal
-    long firstOfSeveral = 0;   // the call made several; the hint's is one of them, first where the walk shows it
+    long firstOfSeveral = 0;   // the call made several; the hint's is the first of them in the call's walk
+    long amongSeveral = 0;     // the call made several; the hint's is one of them
     long stateMismatch = 0;
     long wrongDigit = 0;
     long endMismatch = 0;      // the board where hints stop differs from the loop's own end
@@ -148,11 +154,11 @@ struct HintFigures {
 
     HintFigures& operator+=(const HintFigures& o)
     {
-        long* mine[] = {&puzzles, &solvedByHints, &stuckByHints, &otherEnd, &hints, &loneChange, &firstOfSeveral,
+        long* mine[] = {&puzzles, &solvedByHints, &stuckByHints, &otherEnd, &hints, &loneChange, &firstOfSeveral, &amongSeveral,
                         &stateMismatch, &wrongDigit, &endMismatch, &techniqueDiffer, &countMismatch,
                         &severalMade, &severalAgree, &noneMade, &noneAgree};
         const long theirs[] = {o.puzzles, o.solvedByHints, o.stuckByHints, o.otherEnd, o.hints, o.loneChange,
-                               o.firstOfSeveral, o.stateMismatch, o.wrongDigit, o.endMismatch,
+                               o.firstOfSeveral, o.amongSeveral, o.stateMismatch, o.wrongDigit, o.endMismatch,
                                o.techniqueDiffer, o.countMismatch, o.severalMade, o.severalAgree,
                                o.noneMade, o.noneAgree};
         for (std::size_t k = 0; k < std::size(theirs); ++k) {
@@ -177,7 +183,11 @@ void followHints(const Board& puzzle, const Board& solution, const PuzzleCheck& 
         }
         if (sameState(hinted, loop)) {
             ++figures.loneChange;
-        } else if (changesWithin(board, hinted, loop) && firstInWalk(next.step, board, loop)) {
+        } else if (!changesWithin(board, hinted, loop)) {
+            ++figures.stateMismatch;
+        } else if (!walkShowsOrder(next.step)) {
+            ++figures.amongSeveral;
+        } else if (firstInWalk(next.step, board, loop)) {
             ++figures.firstOfSeveral;
         } else {
             ++figures.stateMismatch;
@@ -266,9 +276,9 @@ bool checkFile(const std::string& argument, HintFigures& figures)
 
 void printHintFigures(const std::string& name, const HintFigures& f)
 {
-    std::printf("%-26s %7ld %7ld %7ld %5ld %8ld %8ld %8ld %6ld %6ld %6ld %6ld %6ld %7ld/%-7ld %7ld/%-7ld\n",
+    std::printf("%-26s %7ld %7ld %7ld %5ld %8ld %8ld %8ld %8ld %6ld %6ld %6ld %6ld %6ld %7ld/%-7ld %7ld/%-7ld\n",
                 name.c_str(), f.puzzles, f.solvedByHints, f.stuckByHints, f.otherEnd, f.hints, f.loneChange,
-                f.firstOfSeveral, f.stateMismatch, f.wrongDigit, f.endMismatch, f.techniqueDiffer,
+                f.firstOfSeveral, f.amongSeveral, f.stateMismatch, f.wrongDigit, f.endMismatch, f.techniqueDiffer,
                 f.countMismatch, f.severalAgree, f.severalMade, f.noneAgree, f.noneMade);
 }
 
@@ -327,8 +337,8 @@ int main(int argc, char** argv)
     }
     if (!files.empty()) {
         std::printf("Hints followed from the start, and the puzzle check's solution count\n");
-        std::printf("%-26s %7s %7s %7s %5s %8s %8s %8s %6s %6s %6s %6s %6s %15s %15s\n", "file", "puzzles",
-                    "solved", "stuck", "other", "hints", "=loop", "first", "!=loop", "wrong", "!=end", "tech~",
+        std::printf("%-26s %7s %7s %7s %5s %8s %8s %8s %8s %6s %6s %6s %6s %6s %15s %15s\n", "file", "puzzles",
+                    "solved", "stuck", "other", "hints", "=loop", "first", "among", "!=loop", "wrong", "!=end", "tech~",
                     "!=count", "several ok/made", "none ok/made");
     }
     HintFigures all;
@@ -342,6 +352,18 @@ int main(int argc, char** argv)
     }
     if (files.size() > 1) {
         printHintFigures("all", all);
+    }
+    if (!files.empty()) {
+        std::puts("solved/stuck: hints followed from the start end with the grid full, or with \"needs trial and\n"
+                  "  error\" where the loop itself makes no change; other: neither. hints: hints followed.\n"
+                  "=loop: the board after the hint equals the loop's after its next technique call, which made\n"
+                  "  that one change; first: the call made several, the hint's is the first in the call's walk;\n"
+                  "  among: the call made several (line singles, pairs), the hint's is one of them; !=loop: none\n"
+                  "  of these. wrong: placed digits that differ from the solution. !=end: puzzles where the hints\n"
+                  "  stop on another board than the loop run to its end. tech~: puzzles where the techniques the\n"
+                  "  hints used differ from those the loop's calls used. !=count: puzzle check's solution count\n"
+                  "  differs from countSolutions. several/none: copies with several or no solutions that the\n"
+                  "  puzzle check (and, for none, the hint) counts as countSolutions does / copies made.");
     }
     if (generated > 0) {
         tabulateGenerated(generated, seed);
