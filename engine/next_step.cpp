@@ -79,9 +79,9 @@ std::optional<Step> findHiddenSingle(const Board& board, int firstUnit, int last
                 }
             }
             if (count == 1) {
-                const StepTechnique technique = unit < rowUnit(0)  ? StepTechnique::columnHiddenSingle
-                                                : unit < 18        ? StepTechnique::rowHiddenSingle
-                                                                   : StepTechnique::boxHiddenSingle;
+                const StepTechnique technique = unit < rowUnit(0)       ? StepTechnique::columnHiddenSingle
+                                                : unit < boxUnit(0, 0) ? StepTechnique::rowHiddenSingle
+                                                                       : StepTechnique::boxHiddenSingle;
                 return Step{technique, {found}, digit, 0, {}};
             }
         }
@@ -170,7 +170,7 @@ std::optional<Step> findLoopStep(const Board& board)
         step = findHiddenSingle(seen, columnUnit(0), rowUnit(8));
     }
     if (!step) {
-        step = findHiddenSingle(seen, 18, 26);
+        step = findHiddenSingle(seen, boxUnit(0, 0), boxUnit(8, 8));
     }
     if (!step) {
         step = findNakedPair(seen, columnUnit(0));

@@ -95,6 +95,23 @@ TEST_F(NextStepTest, AStepChangesTheBoardAsTheLoopDoes)
     EXPECT_NE(findNextStep(pair).reason, next.reason);
 }
 
+// A cell left one digit by a pair's strikes, not by its peers alone, says so.
+TEST_F(NextStepTest, ASingleLeftByAPairSaysSo)
+{
+    Board board = startOf("....5.......2.6....64...39..45...81.....2.......1.7....53...98..9.8.4.6.1...3...4");
+    NextStep next = findNextStep(board);
+    while (next.outcome == StepOutcome::step && next.step.technique != StepTechnique::columnNakedPair) {
+        applyStep(board, next.step);
+        next = findNextStep(board);
+    }
+    ASSERT_EQ(next.reason, "Column 1, rows 4 and 8 can only hold 2 and 7 between them, so no other cell of "
+                           "column 1 can be 2 or 7.");
+    applyStep(board, next.step);
+    EXPECT_EQ(findNextStep(board).reason,
+              "Row 3, column 1 can only be 5: every other digit is in its row, column or box or was struck out by "
+              "a pair.");
+}
+
 TEST_F(NextStepTest, SaysWhyThereIsNoStep)
 {
     EXPECT_EQ(findNextStep(startOf("5..5" + std::string(77, '.'))).reason,
