@@ -17,6 +17,8 @@ constexpr Command commands[] = {
     {"bench", runBench},
     {"generate", runGenerate},
     {"bench-generate", runBenchGenerate},
+    {"rate", runRate},
+    {"explain", runExplain},
 };
 
 int usage()
@@ -24,7 +26,9 @@ int usage()
     std::fputs("usage: kelvaro-engine solve < puzzles\n"
                "       kelvaro-engine bench FILE...\n"
                "       kelvaro-engine generate --difficulty 1-4 --count N [--seed S]\n"
-               "       kelvaro-engine bench-generate [--count N] [--seed S]\n",
+               "       kelvaro-engine bench-generate [--count N] [--seed S]\n"
+               "       kelvaro-engine rate < puzzles\n"
+               "       kelvaro-engine explain < puzzles\n",
                stderr);
     return 2;
 }
