@@ -1,4 +1,6 @@
+#include "checked_output.h"
 #include "commands.h"
+#include "line_reader.h"
 #include "puzzle_text.h"
 #include "solve_command.h"
 
@@ -11,22 +13,29 @@ int runSolve(const std::vector<std::string>& args)
         std::cerr << "usage: kelvaro-engine solve < puzzles\n";
         return 2;
     }
-    std::ios::sync_with_stdio(false);
     int status = 0;
-    std::string line;
-    for (long number = 1; std::getline(std::cin, line); ++number) {
+    std::string readError;
+    const bool read = readLines(std::cin, [&](const InputLine& line) {
         Board board;
         std::string reason;
-        if (!parsePuzzle(line, board, reason)) {
-            std::cerr << "error: line " << number << ": " << reason << '\n';
+        if (!parsePuzzleLine(line, board, reason)) {
+            std::cerr << "error: line " << line.number << ": " << reason << '\n';
             status = 1;
-            continue;
+            return true;
         }
         const char* outcome = "clash";
         if (!givensClash(board)) {
             outcome = solvePuzzle(board) ? "solved" : "nosolution";
         }
-        std::cout << formatPuzzle(board) << ' ' << outcome << '\n';
+        if (!writeOut(formatPuzzle(board) + ' ' + outcome + '\n')) {
+            status = 1;
+            return false;
+        }
+        return true;
+    }, readError);
+    if (!read) {
+        std::cerr << "error: cannot read standard input: " << readError << '\n';
+        return 1;
     }
     return status;
 }
