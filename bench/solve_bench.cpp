@@ -1,4 +1,6 @@
+#include "checked_output.h"
 #include "commands.h"
+#include "line_reader.h"
 #include "puzzle_text.h"
 #include "qqwing_peer.h"
 #include "solve_command.h"
@@ -41,14 +43,14 @@ bool benchFile(const std::string& path, FileResult& result)
         return false;
     }
     bool clean = true;
-    std::string line;
-    for (long number = 1; std::getline(in, line); ++number) {
+    std::string readError;
+    const bool read = readLines(in, [&](const InputLine& line) {
         Board board;
         std::string reason;
-        if (!parsePuzzle(line, board, reason)) {
-            std::cerr << "error: " << path << ": line " << number << ": " << reason << '\n';
+        if (!parsePuzzleLine(line, board, reason)) {
+            std::cerr << "error: " << path << ": line " << line.number << ": " << reason << '\n';
             clean = false;
-            continue;
+            return true;
         }
         const auto givens = rowByRow(board);
         const auto start = std::chrono::steady_clock::now();
@@ -63,11 +65,16 @@ bool benchFile(const std::string& path, FileResult& result)
         std::optional<PeerSolve> peer;
         result.peerSeconds += peerSolve(givens, peer);
         if (peer && peer->unique && (!solved || rowByRow(board) != peer->solution)) {
-            std::cerr << "error: " << path << ": line " << number
+            std::cerr << "error: " << path << ": line " << line.number
                       << ": Kelvaro's result differs from QQWing's unique solution\n";
             ++result.mismatches;
             clean = false;
         }
+        return true;
+    }, readError);
+    if (!read) {
+        std::cerr << "error: cannot read " << path << ": " << readError << '\n';
+        return false;
     }
     return clean;
 }
@@ -111,7 +118,9 @@ int runBench(const std::vector<std::string>& args)
         } else {
             std::printf("-\t-\n");
         }
-        std::fflush(stdout);
+        if (!flushOut()) {
+            return 1;
+        }
     }
     return status;
 }

@@ -1,6 +1,8 @@
+#include "checked_output.h"
 #include "commands.h"
 
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,9 +43,17 @@ int main(int argc, char** argv)
         return usage();
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
+    // Unsynced from stdio, standard input reads faster and reports its read
+    // errors instead of ending as if the input were empty.
+    std::ios::sync_with_stdio(false);
     for (const Command& command : commands) {
         if (command.name == argv[1]) {
-            return command.run(args);
+            const int status = command.run(args);
+            if (!flushOut()) {
+                std::fprintf(stderr, "error: cannot write the output: %s\n", outputFailure());
+                return 1;
+            }
+            return status;
         }
     }
     return usage();
