@@ -1,8 +1,10 @@
 #include "button_commands.h"
 
 #include "about_command.h"
+#include "check_command.h"
 #include "clear_command.h"
 #include "generate_command.h"
+#include "hint_command.h"
 #include "main_window.h"
 #include "print_command.h"
 #include "solve_button.h"
@@ -15,6 +17,8 @@ constexpr ButtonCommand commands[] = {
     {clearButtonId, clearCommand},
     {printButtonId, printCommand},
     {aboutButtonId, aboutCommand},
+    {hintId, hintCommand},
+    {checkPuzzleId, checkPuzzleCommand},
 };
 
 }  // namespace

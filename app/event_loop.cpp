@@ -3,6 +3,7 @@
 #include "button_commands.h"
 #include "cell_entry.h"
 #include "grid.h"
+#include "hint_command.h"
 
 int lastEventKind = 0;
 int lastControlId = 0;
@@ -17,13 +18,14 @@ void dispatchEvent(const UiEvent& event)
             if (event.type == typeTextChanged) {
                 cellEdited(lastControlId);
             }
-            return;
-        }
-        for (const ButtonCommand& command : buttonCommands()) {
-            if (command.buttonId == lastControlId) {
-                command.run();
+        } else {
+            for (const ButtonCommand& command : buttonCommands()) {
+                if (command.buttonId == lastControlId) {
+                    command.run();
+                }
             }
         }
+        dropHintIfGridChanged();
     } else if (event.kind == eventClose) {
         quit = 1;
     }

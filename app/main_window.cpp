@@ -1,8 +1,10 @@
 #include "main_window.h"
 
 #include "controls.h"
+#include "fitted_text.h"
 #include "fonts.h"
 #include "grid.h"
+#include "hint_command.h"
 #include "windows.h"
 
 #include <QWidget>
@@ -61,5 +63,8 @@ bool openMainWindow()
     setDefaultControlFont(-1);
 
     createFrame(mainWindow, 275, 5, 70, 155);
+    // The hint's reason goes in the free corner below the buttons, where it
+    // covers no cell.
+    createFittedText(mainWindow, hintTextId, 275, 165, 72, 104);
     return true;
 }

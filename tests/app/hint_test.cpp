@@ -1,0 +1,245 @@
+#include "about_windows.h"
+#include "check_command.h"
+#include "clear_command.h"
+#include "controls.h"
+#include "generate_command.h"
+#include "difficulty_dialog.h"
+#include "hint_command.h"
+#include "main_window_fixture.h"
+#include "message_answer.h"
+
+#include <QImage>
+#include <QTimer>
+
+namespace {
+
+class HintTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        forgetHint();
+        MainWindowTest::SetUp();
+    }
+};
+
+using HintCommand = HintTest;
+using CheckPuzzle = HintTest;
+using HintAndCheckWhileAWindowWaits = HintTest;
+
+// Row 1 holds 1 to 8: its last cell can only be 9.
+const std::string nineMissingFromRow1 = "12345678." + std::string(72, '.');
+// Row 2 holds 6, 8 and 9, and columns 3 and 8 hold 1, 2, 3 and 5: those two
+// cells of row 2 can only take 4 and 7.
+const std::string pairInRow2 = std::string(".........") + "6...8...9" + "........." + "..1....2." + "..2....3."
+                               + "..3....5." + "..5....1." + "........." + ".........";
+
+const std::string puzzle =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+const std::string solved =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+void give(int commandId)
+{
+    postControlEvent(mainWindow, commandId, typePressed);
+    MainWindowTest::dispatchPending();
+}
+
+// The colour of the window as drawn, in the left edge of the cell's field,
+// halfway down.
+QRgb edgePixel(int column, int row)
+{
+    const QImage drawn = MainWindowTest::window()->grab().toImage();
+    return drawn.pixel(cellOffset(column) + 1, cellOffset(row) + 15);
+}
+
+// Whether the cell is drawn marked, telling its edge from an unmarked cell's
+// by brightness alone, as a player who sees no colours would.
+bool looksMarked(int column, int row, int unmarkedColumn, int unmarkedRow)
+{
+    return qGray(edgePixel(unmarkedColumn, unmarkedRow)) - qGray(edgePixel(column, row)) > 100;
+}
+
+std::string hintText() { return controlText(hintTextId); }
+
+TEST_F(HintCommand, MarksTheCellAndGivesTheReasonUntilTheGridChanges)
+{
+    typePuzzle(nineMissingFromRow1);
+    give(hintId);
+
+    EXPECT_EQ(hintText(), "Row 1, column 9 can only be 9: every other digit is already in its row, column or box.");
+    EXPECT_TRUE(looksMarked(8, 0, 4, 4));
+    EXPECT_FALSE(looksMarked(7, 0, 4, 4));
+    EXPECT_EQ(value(8, 0), "") << "a first hint only shows the step";
+
+    // The reason lies beside the grid and below the buttons, covering neither.
+    const QRect reason = findControl(hintTextId)->geometry();
+    EXPECT_GE(reason.left(), 272);
+    EXPECT_GE(reason.top(), 161);
+    EXPECT_LE(reason.right(), 349);
+    EXPECT_LE(reason.bottom(), 271);
+
+    typeInto(4, 4, "5");
+    EXPECT_EQ(hintText(), "");
+    EXPECT_FALSE(looksMarked(8, 0, 4, 5));
+
+    give(hintId);
+    ASSERT_NE(hintText(), "");
+    QTest::mouseClick(findControl(clearButtonId), Qt::LeftButton);
+    dispatchPending();
+    EXPECT_EQ(hintText(), "") << "Clear changes the grid too";
+    EXPECT_FALSE(looksMarked(8, 0, 4, 5));
+}
+
+TEST_F(HintCommand, SecondHintPlacesTheDigitThroughTheEntryChecking)
+{
+    typePuzzle(nineMissingFromRow1);
+    give(hintId);
+    give(hintId);
+
+    EXPECT_EQ(value(8, 0), "9");
+    EXPECT_EQ(cellField(8, 0)->text(), "9");
+    EXPECT_EQ(colour(8, 0), QColor(1, 0, 0));
+    EXPECT_EQ(hintText(), "") << "the step is made; its reason goes";
+    EXPECT_FALSE(looksMarked(8, 0, 4, 4));
+
+    give(hintId);
+    EXPECT_NE(hintText(), "") << "a third hint shows the next step";
+    EXPECT_EQ(value(8, 0), "9");
+}
+
+TEST_F(HintCommand, HintsOneAfterAnotherSolveAPuzzleAsTheLoopDoes)
+{
+    typePuzzle(puzzle);
+    for (int k = 0; k < 2 * 81 && fieldsInReadingOrder() != solved; ++k) {
+        give(hintId);
+    }
+    EXPECT_EQ(fieldsInReadingOrder(), solved);
+    give(hintId);
+    EXPECT_EQ(hintText(), "The puzzle is complete.");
+}
+
+TEST_F(HintCommand, APairsStrikesCountForTheHintsAfterIt)
+{
+    typePuzzle(pairInRow2);
+    give(hintId);
+    const std::string pairReason = hintText();
+    EXPECT_EQ(pairReason,
+              "Row 2, columns 3 and 8 can only hold 4 and 7 between them, so no other cell of row 2 can be 4 or 7.");
+    EXPECT_TRUE(looksMarked(2, 1, 4, 4));
+    EXPECT_TRUE(looksMarked(7, 1, 4, 4));
+
+    give(hintId);
+    EXPECT_EQ(fieldsInReadingOrder(), pairInRow2) << "a pair places no digit";
+    EXPECT_FALSE(looksMarked(2, 1, 4, 4));
+    give(hintId);
+    EXPECT_NE(hintText(), "");
+    EXPECT_NE(hintText(), pairReason) << "the pair's strikes were forgotten";
+}
+
+TEST_F(HintCommand, WithoutAStepItSaysWhyAndChangesNothing)
+{
+    typeInto(0, 0, "5");
+    typeInto(5, 0, "5");
+    give(hintId);
+    EXPECT_EQ(hintText(), "The grid has a clash: Row 1, column 1 and row 1, column 6 both hold 5.");
+    give(hintId);
+    EXPECT_EQ(fieldsInReadingOrder(), "5....5..." + std::string(72, '.'));
+
+    clearCommand();
+    give(hintId);
+    EXPECT_EQ(hintText(), "No single or pair is left; the rest needs trial and error.");
+}
+
+// The message of Check puzzle on the grid as typed.
+QString checkMessage(const std::string& values)
+{
+    MainWindowTest::typePuzzle(values);
+    MessageAnswer answer;
+    give(checkPuzzleId);
+    EXPECT_TRUE(answer.seen().shown);
+    EXPECT_EQ(answer.seen().title, "Check puzzle");
+    return answer.seen().text;
+}
+
+TEST_F(CheckPuzzle, GivesTheSolutionCountAndTheRating)
+{
+    std::string oneGap = solved;
+    oneGap[40] = '.';
+    EXPECT_EQ(checkMessage(oneGap), "Solutions: one.\nSimple: needs naked singles only; no guessing.");
+    EXPECT_EQ(fieldsInReadingOrder(), oneGap) << "checking changes nothing";
+}
+
+TEST_F(CheckPuzzle, SaysWhenThereAreTwoSolutions)
+{
+    // Swapping the 6s and 7s of rows 1 and 4, columns 4 and 5 gives a second
+    // solution.
+    std::string twoWays = solved;
+    for (const int cell : {3, 4, 30, 31}) {
+        twoWays[cell] = '.';
+    }
+    EXPECT_EQ(checkMessage(twoWays), "Solutions: two or more.\nNot a proper puzzle: it has more than one solution.");
+}
+
+TEST_F(CheckPuzzle, SaysWhenThereIsNone)
+{
+    // Clash-free, yet the bottom-right cell can hold nothing: its row has 1
+    // to 8 and its column a 9.
+    const std::string none = "........9" + std::string(63, '.') + "12345678.";
+    EXPECT_EQ(checkMessage(none), "Solutions: none.\nNot a puzzle: no filling fits these givens.");
+}
+
+TEST_F(CheckPuzzle, NamesTheCellsThatClash)
+{
+    // Two 5s in row 1, and three 7s in box 9.
+    const std::string clashes = "5...5...." + std::string(45, '.') + "........7" + "......7.." + ".......7.";
+    EXPECT_EQ(checkMessage(clashes),
+              "Solutions: none.\nNot a puzzle: two givens share a row, column or box.\n\n"
+              "The 5s in row 1, column 1 and row 1, column 5 clash.\n"
+              "The 7s in row 7, column 9; row 8, column 7 and row 9, column 8 clash.");
+}
+
+// Runs `step` from inside the next wait for window events.
+void whileWaiting(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
+
+TEST_F(HintAndCheckWhileAWindowWaits, AreDroppedByTheDifficultyDialog)
+{
+    MessageAnswer answer;
+    std::string shownMeanwhile = "not looked";
+    whileWaiting([&] {
+        postControlEvent(mainWindow, hintId, typePressed);
+        postControlEvent(mainWindow, checkPuzzleId, typePressed);
+        QTimer::singleShot(20, [&] {
+            shownMeanwhile = hintText();
+            QTest::mouseClick(findControl(difficultyOkId), Qt::LeftButton);
+        });
+    });
+    dispatchEvent({eventControl, generateButtonId, typePressed, mainWindow});
+    dispatchPending();
+
+    EXPECT_EQ(shownMeanwhile, "");
+    EXPECT_EQ(hintText(), "") << "a hint asked for meanwhile was kept for later";
+    EXPECT_FALSE(answer.seen().shown) << "a check asked for meanwhile was made";
+}
+
+TEST_F(HintAndCheckWhileAWindowWaits, AreDroppedByTheAboutWindow)
+{
+    typePuzzle(nineMissingFromRow1);
+    MessageAnswer answer;
+    std::string shownMeanwhile = "not looked";
+    whileWaiting([&] {
+        postControlEvent(mainWindow, hintId, typePressed);
+        postControlEvent(mainWindow, checkPuzzleId, typePressed);
+        QTimer::singleShot(20, [&] {
+            shownMeanwhile = hintText();
+            findWindow(aboutWindow)->close();
+        });
+    });
+    dispatchEvent({eventControl, aboutButtonId, typePressed, mainWindow});
+    dispatchPending();
+
+    EXPECT_EQ(shownMeanwhile, "");
+    EXPECT_EQ(hintText(), "") << "a hint asked for meanwhile was kept for later";
+    EXPECT_FALSE(answer.seen().shown) << "a check asked for meanwhile was made";
+}
+
+}  // namespace
