@@ -4,6 +4,4 @@
 // grid's digits allow and what the puzzle asks of a player; for a grid with
 // a clash, it names the cells that clash.
 
-constexpr int checkPuzzleId = 105;
-
 void checkPuzzleCommand();

@@ -5,6 +5,7 @@
 #include "control_mark.h"
 #include "controls.h"
 #include "grid.h"
+#include "main_window.h"
 #include "next_step.h"
 
 #include <optional>

@@ -6,10 +6,6 @@
 // digit going in through the entry checking as if typed. The mark and the
 // reason stay until the grid next changes.
 
-constexpr int hintId = 104;
-// The text beside the grid that gives the reason, below the button frame.
-constexpr int hintTextId = 106;
-
 void hintCommand();
 
 // Takes the mark and the reason away if the grid no longer holds the values

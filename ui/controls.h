@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QWidget;
 
@@ -13,7 +14,8 @@ class QWidget;
 
 enum class TextAlign { left, centre };
 
-// Raises a control event of type typePressed when clicked.
+// Raises a control event of type typePressed when clicked, or when Space,
+// Return or Enter is pressed while it has the focus.
 QWidget* createButton(int window, int id, const std::string& caption, int x, int y, int w, int h);
 
 // The option buttons of one window form one group: checking one unchecks the
@@ -26,6 +28,9 @@ QWidget* createOptionButton(int window, int id, const std::string& caption, int 
 // wider than the field. Raises typeTextChanged for every edit the user makes
 // (typing, pasting, deleting) and never for text the program sets; raises
 // typeFocusGained and typeFocusLost when the keyboard focus comes and goes.
+// Its text is selected whenever it gains the focus, so that what is typed
+// next replaces it. Its context menu holds the window's key commands
+// (key_commands.h), whose keys go before its own.
 QWidget* createEntryField(int window, int id, int x, int y, int w, int h,
                           TextAlign align = TextAlign::left);
 
@@ -53,3 +58,17 @@ void setControlFont(int id, int fontNumber);
 // Moves the bar and draws it at once: the program may be busy for a while
 // without handling any window events.
 void setProgressPosition(int id, int position);
+
+// Lets the arrow keys move the focus between entry fields laid out as a
+// table: `ids` row by row, `columns` (at least 1) to a row. An arrow moves to
+// the neighbouring field that way, from one end of a row or column to the
+// other; Home and End go to the first and last field of the row.
+void arrangeForArrowKeys(std::vector<int> ids, int columns);
+
+// The control that has the keyboard focus, or -1 when none of the program's
+// controls has it.
+int focusedControl();
+
+// Puts text into the entry field at its caret, over its selection, as a
+// paste of the user's would, and raises typeTextChanged.
+void insertText(int id, std::string_view text);

@@ -5,6 +5,7 @@
 #include "generate_command.h"
 #include "difficulty_dialog.h"
 #include "hint_command.h"
+#include "main_window_keys.h"
 #include "main_window_fixture.h"
 #include "message_answer.h"
 
@@ -13,18 +14,9 @@
 
 namespace {
 
-class HintTest : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        forgetHint();
-        MainWindowTest::SetUp();
-    }
-};
-
-using HintCommand = HintTest;
-using CheckPuzzle = HintTest;
-using HintAndCheckWhileAWindowWaits = HintTest;
+using HintCommand = MainWindowTest;
+using CheckPuzzle = MainWindowTest;
+using HintAndCheckWhileAWindowWaits = MainWindowTest;
 
 // Row 1 holds 1 to 8: its last cell can only be 9.
 const std::string nineMissingFromRow1 = "12345678." + std::string(72, '.');
@@ -105,6 +97,28 @@ TEST_F(HintCommand, SecondHintPlacesTheDigitThroughTheEntryChecking)
     give(hintId);
     EXPECT_NE(hintText(), "") << "a third hint shows the next step";
     EXPECT_EQ(value(8, 0), "9");
+}
+
+TEST_F(HintCommand, TheKeysGiveItAndItsPlacementIsOneUndoStep)
+{
+    typePuzzle(nineMissingFromRow1);
+    pressKey(0, 8, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_NE(hintText(), "");
+    EXPECT_EQ(value(8, 0), "");
+    pressKey(0, 8, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(value(8, 0), "9");
+
+    pressKey(0, 8, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(gridInReadingOrder(), nineMissingFromRow1);
+    pressKey(0, 8, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(gridInReadingOrder(), "1234567" + std::string(74, '.')) << "the hints took more than one step";
+    pressKey(0, 8, Qt::Key_Y, Qt::ControlModifier);
+    pressKey(0, 8, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(value(8, 0), "9");
+
+    MessageAnswer answer;
+    pressKey(0, 8, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(answer.seen().title, "Check puzzle");
 }
 
 TEST_F(HintCommand, HintsOneAfterAnotherSolveAPuzzleAsTheLoopDoes)
@@ -201,13 +215,22 @@ TEST_F(CheckPuzzle, NamesTheCellsThatClash)
 // Runs `step` from inside the next wait for window events.
 void whileWaiting(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
 
+void pressHintAndCheckKeys()
+{
+    MainWindowTest::window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(MainWindowTest::window()));
+    QLineEdit* field = MainWindowTest::cellField(4, 4);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_K, Qt::ControlModifier);
+}
+
 TEST_F(HintAndCheckWhileAWindowWaits, AreDroppedByTheDifficultyDialog)
 {
     MessageAnswer answer;
     std::string shownMeanwhile = "not looked";
     whileWaiting([&] {
-        postControlEvent(mainWindow, hintId, typePressed);
-        postControlEvent(mainWindow, checkPuzzleId, typePressed);
+        pressHintAndCheckKeys();
         QTimer::singleShot(20, [&] {
             shownMeanwhile = hintText();
             QTest::mouseClick(findControl(difficultyOkId), Qt::LeftButton);
@@ -227,8 +250,7 @@ TEST_F(HintAndCheckWhileAWindowWaits, AreDroppedByTheAboutWindow)
     MessageAnswer answer;
     std::string shownMeanwhile = "not looked";
     whileWaiting([&] {
-        postControlEvent(mainWindow, hintId, typePressed);
-        postControlEvent(mainWindow, checkPuzzleId, typePressed);
+        pressHintAndCheckKeys();
         QTimer::singleShot(20, [&] {
             shownMeanwhile = hintText();
             findWindow(aboutWindow)->close();
