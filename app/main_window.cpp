@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "arrow_keys.h"
 #include "controls.h"
 #include "fitted_text.h"
 #include "fonts.h"

@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 class QWidget;
 
@@ -29,7 +28,8 @@ QWidget* createOptionButton(int window, int id, const std::string& caption, int 
 // (typing, pasting, deleting) and never for text the program sets; raises
 // typeFocusGained and typeFocusLost when the keyboard focus comes and goes.
 // Its text is selected whenever it gains the focus, so that what is typed
-// next replaces it. Its context menu holds the window's key commands
+// next replaces it. The arrow keys move the focus on as arrow_keys.h
+// arranges; its context menu holds the window's key commands
 // (key_commands.h), whose keys go before its own.
 QWidget* createEntryField(int window, int id, int x, int y, int w, int h,
                           TextAlign align = TextAlign::left);
@@ -58,12 +58,6 @@ void setControlFont(int id, int fontNumber);
 // Moves the bar and draws it at once: the program may be busy for a while
 // without handling any window events.
 void setProgressPosition(int id, int position);
-
-// Lets the arrow keys move the focus between entry fields laid out as a
-// table: `ids` row by row, `columns` (at least 1) to a row. An arrow moves to
-// the neighbouring field that way, from one end of a row or column to the
-// other; Home and End go to the first and last field of the row.
-void arrangeForArrowKeys(std::vector<int> ids, int columns);
 
 // The control that has the keyboard focus, or -1 when none of the program's
 // controls has it.

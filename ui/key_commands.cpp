@@ -16,7 +16,8 @@ void addKeyCommands(int window, std::span<const KeyCommand> commands)
         return;
     }
     for (const KeyCommand& command : commands) {
-        auto* action = new QAction(QString::fromUtf8(command.caption ? command.caption : ""), owner);
+        const char* caption = command.caption != nullptr ? command.caption : "";
+        auto* action = new QAction(QString::fromUtf8(caption), owner);
         action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(command.keys)));
         action->setShortcutContext(Qt::WindowShortcut);
         action->setShortcutVisibleInContextMenu(true);
