@@ -108,26 +108,67 @@ bool changesWithin(const Board& before, const Board& hinted, const Board& loop)
     return true;
 }
 
-// For the techniques that make each change at its own place in one walk,
-// the first change of a call is the one earliest in that walk: naked singles
-// walk the cells in order, box hidden singles the boxes and then the digits.
-// (Line hidden singles may place a digit in the row sweep that the column
-// sweep's order would put first, and pairs strike in sweeps, so for those
-// the call's result shows only that the hint's change is among its own.)
-bool walkShowsOrder(const Step& step)
+// Whether the digit has exactly one place in the unit on the board, and is
+// missing there: a hidden single that a sweep over the unit would place.
+bool hiddenSingleIn(const Board& board, int unit, int digit)
 {
-    return step.technique == StepTechnique::nakedSingle || step.technique == StepTechnique::boxHiddenSingle;
+    if (board.present[unit] & digitBit(digit)) {
+        return false;
+    }
+    int places = 0;
+    for (int cell : unitCells[unit]) {
+        places += (seen(board, cell) & digitBit(digit)) != 0 ? 1 : 0;
+    }
+    return places == 1;
 }
 
+// Where a placement stands in the walk of its technique's call.
+int walkKey(StepTechnique technique, int unit, int digit, int cell)
+{
+    return technique == StepTechnique::nakedSingle ? cell : 10 * unit + digit;
+}
+
+// Whether the hint's placement is the first that the loop's call made. The
+// call's placements are there to see but not their order; each technique
+// walks in a fixed order, though, and before its first placement the board
+// is the one the hint saw. So any other placement of the call that the
+// walk reaches earlier, and that was already due on that board, would have
+// come first. Naked singles walk the cells; hidden singles the units (lines:
+// columns, then rows; boxes), each for the digits 1 to 9. (Pairs strike in
+// sweeps whose order the result does not show; for them the call's result
+// shows only that the hint's strikes are among its own.)
 bool firstInWalk(const Step& step, const Board& before, const Board& loop)
 {
-    const auto key = [&step](int cell, int digit) {
-        return step.technique == StepTechnique::nakedSingle ? cell : 10 * boxUnit(columnOf(cell), rowOf(cell)) + digit;
-    };
-    const int stepKey = key(step.cells.front(), step.digit);
-    for (int cell = 0; cell < 81; ++cell) {
-        if (loop.value[cell] != before.value[cell] && key(cell, loop.value[cell]) < stepKey) {
+    const int cell = step.cells.front();
+    const int i = columnOf(cell);
+    const int j = rowOf(cell);
+    const int unit = step.technique == StepTechnique::columnHiddenSingle ? columnUnit(i)
+                     : step.technique == StepTechnique::rowHiddenSingle  ? rowUnit(j)
+                                                                         : boxUnit(i, j);
+    const int stepKey = walkKey(step.technique, unit, step.digit, cell);
+    for (int other = 0; other < 81; ++other) {
+        const int digit = loop.value[other];
+        if (other == cell || digit == before.value[other]) {
+            continue;
+        }
+        const int p = columnOf(other);
+        const int q = rowOf(other);
+        std::vector<int> units;
+        if (step.technique == StepTechnique::boxHiddenSingle) {
+            units = {boxUnit(p, q)};
+        } else if (step.technique != StepTechnique::nakedSingle) {
+            units = {columnUnit(p), rowUnit(q)};
+        }
+        if (step.technique == StepTechnique::nakedSingle && other < cell) {
             return false;
+        }
+        // A box has one place in the walk for each digit; a line placement
+        // may come from the column or from the row sweep.
+        const bool line = units.size() == 2;
+        for (int u : units) {
+            if (walkKey(step.technique, u, digit, other) < stepKey && (!line || hiddenSingleIn(before, u, digit))) {
+                return false;
+            }
         }
     }
     return true;
@@ -140,8 +181,8 @@ struct HintFigures {
     long otherEnd = 0;
     long hints = 0;
     long loneChange = 0;       // the loop's call made this one change, and the boards are equal
-    long firstOfSeveral = 0;   // the call made several; the hint's is the first of them in the call's walk
-    long amongSeveral = 0;     // the call made several; the hint's is one of them
+    long firstOfSeveral = 0;   // the call placed several digits; the hint's is the first in the call's walk
+    long amongSeveral = 0;     // the call struck for several pairs; the hint's strikes are among them
     long stateMismatch = 0;
     long wrongDigit = 0;
     long endMismatch = 0;      // the board where hints stop differs from the loop's own end
@@ -185,7 +226,7 @@ void followHints(const Board& puzzle, const Board& solution, const PuzzleCheck& 
             ++figures.loneChange;
         } else if (!changesWithin(board, hinted, loop)) {
             ++figures.stateMismatch;
-        } else if (!walkShowsOrder(next.step)) {
+        } else if (next.step.digit == 0) {
             ++figures.amongSeveral;
         } else if (firstInWalk(next.step, board, loop)) {
             ++figures.firstOfSeveral;
@@ -357,8 +398,8 @@ int main(int argc, char** argv)
         std::puts("solved/stuck: hints followed from the start end with the grid full, or with \"needs trial and\n"
                   "  error\" where the loop itself makes no change; other: neither. hints: hints followed.\n"
                   "=loop: the board after the hint equals the loop's after its next technique call, which made\n"
-                  "  that one change; first: the call made several, the hint's is the first in the call's walk;\n"
-                  "  among: the call made several (line singles, pairs), the hint's is one of them; !=loop: none\n"
+                  "  that one change; first: the call placed several, the hint's is the first in the call's walk;\n"
+                  "  among: the call struck for several pairs, the hint's strikes are among them; !=loop: none\n"
                   "  of these. wrong: placed digits that differ from the solution. !=end: puzzles where the hints\n"
                   "  stop on another board than the loop run to its end. tech~: puzzles where the techniques the\n"
                   "  hints used differ from those the loop's calls used. !=count: puzzle check's solution count\n"

@@ -29,16 +29,6 @@ void refresh(Board& board)
     }
 }
 
-bool isComplete(const Board& board)
-{
-    for (std::uint8_t digit : board.value) {
-        if (digit == 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::string number(int n) { return std::to_string(n); }
 int columnNumber(int cell) { return columnOf(cell) + 1; }
 int rowNumber(int cell) { return rowOf(cell) + 1; }
@@ -179,6 +169,16 @@ std::optional<Step> findLoopStep(const Board& board)
         step = findNakedPair(seen, rowUnit(0));
     }
     return step;
+}
+
+bool isComplete(const Board& board)
+{
+    for (std::uint8_t digit : board.value) {
+        if (digit == 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 NextStep findNextStep(const Board& board)

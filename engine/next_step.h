@@ -63,6 +63,9 @@ NextStep findNextStep(const Board& board);
 // that findNextStep makes first; none when no single or pair is left.
 std::optional<Step> findLoopStep(const Board& board);
 
+// Every cell holds a digit.
+bool isComplete(const Board& board);
+
 // Makes the step's change on the board as the loop makes it: the digit goes
 // in and its cell's candidates are emptied, or the pair's digits leave the
 // other cells; the progress flag is set. Every empty cell's candidates are

@@ -71,10 +71,7 @@ PuzzleCheck checkPuzzle(const Board& puzzle)
     PuzzleCheck check;
     check.clash = !clashingCells(puzzle).empty();
     check.solutions = check.clash ? 0 : countSolutions(puzzle, 2);
-    bool givenComplete = true;
-    for (std::uint8_t digit : puzzle.value) {
-        givenComplete = givenComplete && digit != 0;
-    }
+    const bool givenComplete = isComplete(puzzle);
     if (check.solutions == 1 && !givenComplete) {
         Board board = puzzle;
         initCandidates(board);
@@ -82,9 +79,7 @@ PuzzleCheck checkPuzzle(const Board& puzzle)
             noteTechnique(check, step->technique);
             applyStep(board, *step);
         }
-        for (std::uint8_t digit : board.value) {
-            check.searchNeeded = check.searchNeeded || digit == 0;
-        }
+        check.searchNeeded = !isComplete(board);
     }
     check.rating = rating(check, givenComplete);
     return check;

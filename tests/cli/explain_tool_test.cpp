@@ -1,4 +1,4 @@
-#include "run_engine.h"
+#include "engine_run.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ const std::string noSolution = "........9" + std::string(63, '.') + "12345678.";
 
 TEST(RateTool, AnswersEachPuzzleWithItsCountTechniquesAndRating)
 {
-    const ToolRun run = runEngine("rate", classic + "\n" + std::string(81, '.') + "\n" + noSolution + "\n" + hard +
+    const EngineRun run = runEngine("rate", classic + "\n" + std::string(81, '.') + "\n" + noSolution + "\n" + hard +
                                               "\n" + "77" + std::string(79, '.') + "\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "1 naked-singles Simple: needs naked singles only; no guessing.\n"
@@ -28,7 +28,7 @@ TEST(RateTool, AnswersEachPuzzleWithItsCountTechniquesAndRating)
 
 TEST(ExplainTool, NumbersTheStepsUntilSolvedOrStuck)
 {
-    const ToolRun run = runEngine("explain", classic + "\n" + hard + "\n");
+    const EngineRun run = runEngine("explain", classic + "\n" + hard + "\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("1. Row 5, column 5 can only be 5: every other digit is already in its row, column or box.\n",
                             0),
@@ -43,7 +43,7 @@ TEST(ExplainTool, NumbersTheStepsUntilSolvedOrStuck)
 TEST(RateAndExplainTools, ReportMalformedLinesLikeSolve)
 {
     for (const char* subcommand : {"rate", "explain"}) {
-        const ToolRun run = runEngine(subcommand, "12\n" + classic + "\n");
+        const EngineRun run = runEngine(subcommand, "12\n" + classic + "\n");
         EXPECT_EQ(run.status, 1) << subcommand;
         EXPECT_EQ(run.err, "error: line 1: expected 81 characters, found 2\n") << subcommand;
         EXPECT_NE(run.out, "") << subcommand;

@@ -1,4 +1,4 @@
-#include "run_engine.h"
+#include "engine_run.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,18 @@
 #include <fstream>
 #include <sstream>
 
-ToolRun runEngine(const std::string& subcommand, const std::string& input)
+namespace {
+
+std::string contents(const std::filesystem::path& path)
+{
+    std::stringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+EngineRun runEngine(const std::string& arguments, const std::string& input, const std::string& redirections)
 {
     const auto dir = std::filesystem::temp_directory_path() /
                      ("kelvaro-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
@@ -19,17 +30,13 @@ ToolRun runEngine(const std::string& subcommand, const std::string& input)
     const auto out = dir / "out.txt";
     const auto err = dir / "err.txt";
     std::ofstream(in, std::ios::binary) << input;
-    const std::string command = std::string(KELVARO_ENGINE_BINARY) + " " + subcommand + " <" + in.string() + " >" +
-                                out.string() + " 2>" + err.string();
-    ToolRun run;
+    const std::string command = std::string(KELVARO_ENGINE_BINARY) + " " + arguments + " <" + in.string() + " >" +
+                                out.string() + " 2>" + err.string() + " " + redirections;
+    EngineRun run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::stringstream o;
-    o << std::ifstream(out).rdbuf();
-    run.out = o.str();
-    std::stringstream e;
-    e << std::ifstream(err).rdbuf();
-    run.err = e.str();
+    run.out = contents(out);
+    run.err = contents(err);
     std::filesystem::remove_all(dir);
     return run;
 }
