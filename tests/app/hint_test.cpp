@@ -121,10 +121,6 @@ TEST_F(HintCommand, WithoutAStepItSaysWhyAndChangesNothing)
     EXPECT_EQ(hintText(), "The grid has a clash: Row 1, column 1 and row 1, column 6 both hold 5.");
     give(hintId);
     EXPECT_EQ(fieldsInReadingOrder(), "5....5..." + std::string(72, '.'));
-
-    pressKey(5, 0, Qt::Key_Backspace);
-    give(hintId);
-    EXPECT_EQ(hintText(), "No single or pair is left; the rest needs trial and error.");
 }
 
 TEST_F(CheckPuzzle, GivesTheSolutionCountAndTheRatingOrTheClashingCells)
