@@ -31,7 +31,6 @@ bool isCellField(int controlId);
 // Opens the main window, with no control focused, and ties every cell of the
 // grid to its field; the arrow keys move between the fields as the cells lie,
 // and the window's keys and the fields' context menu are those of
-// main_window_keys.h. Returns
-// false, creating no control and leaving the grid alone, when the window
-// cannot be opened.
+// main_window_keys.h. Returns false, creating no control and leaving the grid
+// alone, when the window cannot be opened.
 bool openMainWindow();
