@@ -57,6 +57,8 @@ struct NextStep {
     std::string reason;  // one sentence: the step's reason, or why there is none
 };
 
+// The next step on the board, or why there is none: a clash, a full grid
+// and a grid without solution are told in that order before any step.
 NextStep findNextStep(const Board& board);
 
 // The step alone, without the checks for clashes, solutions and a full grid
