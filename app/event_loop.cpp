@@ -1,6 +1,7 @@
 #include "event_loop.h"
 
 #include "cell_entry.h"
+#include "hint_command.h"
 #include "main_commands.h"
 #include "main_window.h"
 #include "undo_history.h"
@@ -18,13 +19,14 @@ void dispatchEvent(const UiEvent& event)
             if (event.type == typeTextChanged) {
                 recordUndoStep([fieldId = lastControlId] { cellEdited(fieldId); });
             }
-            return;
-        }
-        for (const MainCommand& command : mainCommands()) {
-            if (command.id == lastControlId) {
-                command.run();
+        } else {
+            for (const MainCommand& command : mainCommands()) {
+                if (command.id == lastControlId) {
+                    command.run();
+                }
             }
         }
+        dropHintIfGridChanged();
     } else if (event.kind == eventClose) {
         quit = 1;
     }

@@ -1,8 +1,10 @@
 #include "main_commands.h"
 
 #include "about_command.h"
+#include "check_command.h"
 #include "clear_command.h"
 #include "generate_command.h"
+#include "hint_command.h"
 #include "main_window.h"
 #include "main_window_keys.h"
 #include "print_command.h"
@@ -22,6 +24,8 @@ constexpr MainCommand commands[] = {
     {pastePuzzleId, [] { recordUndoStep(pastePuzzleCommand); }},
     {undoId, undoCommand},
     {redoId, redoCommand},
+    {hintId, [] { recordUndoStep(hintCommand); }},
+    {checkPuzzleId, checkPuzzleCommand},
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "arrow_keys.h"
 #include "controls.h"
+#include "fitted_text.h"
 #include "fonts.h"
 #include "grid.h"
 #include "key_commands.h"
@@ -65,6 +66,9 @@ bool openMainWindow()
     setDefaultControlFont(-1);
 
     createFrame(mainWindow, 275, 5, 70, 155);
+    // A hint's reason goes in the free corner below the buttons, where it
+    // covers no cell.
+    createFittedText(mainWindow, hintTextId, 275, 165, 72, 104);
 
     std::vector<int> readingOrder;
     for (int j = 0; j < 9; ++j) {

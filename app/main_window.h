@@ -11,6 +11,9 @@ constexpr int clearButtonId = 2;
 constexpr int printButtonId = 3;
 constexpr int aboutButtonId = 4;
 
+// The text below the button frame that gives a hint's reason.
+constexpr int hintTextId = 106;
+
 // The cell font, font number 1.
 constexpr int cellFont = 1;
 

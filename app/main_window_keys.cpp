@@ -9,6 +9,8 @@ constexpr KeyCommand keys[] = {
     {pastePuzzleId, "Paste puzzle", "Ctrl+V; Shift+Ins"},
     {undoId, "Undo", "Ctrl+Z"},
     {redoId, "Redo", "Ctrl+Shift+Z; Ctrl+Y"},
+    {hintId, "Hint", "Ctrl+H"},
+    {checkPuzzleId, "Check puzzle", "Ctrl+K"},
     // Keys for two of the buttons.
     {printButtonId, nullptr, "Ctrl+P"},
     {generateButtonId, nullptr, "Ctrl+N"},

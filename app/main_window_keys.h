@@ -10,6 +10,8 @@ constexpr int copyPuzzleId = 100;
 constexpr int pastePuzzleId = 101;
 constexpr int undoId = 102;
 constexpr int redoId = 103;
+constexpr int hintId = 104;
+constexpr int checkPuzzleId = 105;
 
 // The main window's keys, and the entries of the cell fields' context menu
 // in the order shown.

@@ -120,7 +120,9 @@ TEST_F(WindowKeys, TheCellsContextMenuOffersTheGridCommandsWithTheirKeys)
     const std::vector<std::pair<QString, QString>> expected = {{"Copy puzzle", "Ctrl+C"},
                                                                {"Paste puzzle", "Ctrl+V"},
                                                                {"Undo", "Ctrl+Z"},
-                                                               {"Redo", "Ctrl+Shift+Z"}};
+                                                               {"Redo", "Ctrl+Shift+Z"},
+                                                               {"Hint", "Ctrl+H"},
+                                                               {"Check puzzle", "Ctrl+K"}};
     EXPECT_EQ(entries, expected);
     EXPECT_EQ(value(8, 8), "4") << "Paste puzzle did not paste";
 }

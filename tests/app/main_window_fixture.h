@@ -4,6 +4,7 @@
 #include "event_loop.h"
 #include "fonts.h"
 #include "grid.h"
+#include "hint_command.h"
 #include "main_window.h"
 #include "pending_events.h"
 #include "undo_history.h"
@@ -24,6 +25,7 @@ protected:
     {
         resetEngineState();
         forgetUndoSteps();
+        forgetHint();
         discardEvents();
         quit = 0;
         ASSERT_TRUE(openMainWindow());
