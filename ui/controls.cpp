@@ -4,6 +4,7 @@
 #include "events.h"
 #include "fonts.h"
 #include "windows.h"
+#include "x11_frame.h"
 
 #include <QAbstractButton>
 #include <QFrame>
@@ -230,5 +231,6 @@ void setProgressPosition(int id, int position)
     if (auto* bar = qobject_cast<QProgressBar*>(findControl(id))) {
         bar->setValue(position);
         bar->repaint();
+        waitForTheScreen();
     }
 }
