@@ -14,6 +14,7 @@ import argparse
 import ctypes
 import ctypes.util
 import os
+import signal
 import subprocess
 import sys
 import time
@@ -127,10 +128,14 @@ def main():
 
     env = dict(os.environ, DISPLAY=options.display)
     started = []
+    # Stopped from outside, the run still takes down what it started.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     try:
         started.append(subprocess.Popen(["Xvfb", options.display, "-screen", "0", "1280x1024x24",
                                          "-nolisten", "tcp"], stderr=subprocess.DEVNULL))
         time.sleep(1)
+        if started[0].poll() is not None:
+            raise SystemExit(f"memory_soak: display {options.display} is in use")
         started.append(subprocess.Popen(["openbox"], env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL))
         time.sleep(1)
@@ -156,7 +161,7 @@ def main():
             for _ in range(5):
                 press_button(number)
                 try:
-                    return screen.await_window(title, limit=3.0)
+                    return screen.await_window(title, limit=1.0)
                 except TimeoutError:
                     print(f"(a press of button {number} was lost; pressed again)", file=sys.stderr)
             raise SystemExit(f'memory_soak: button {number} never opened "{title}"')
