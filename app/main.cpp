@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     // Every message box and print dialog draws its icons afresh into the
     // pixmap cache under keys of their own, never used again; with Qt's limit
-    // of 10 MB the cache grew by about 4 KB a command for thousands of
+    // of 10 MB the cache grew by up to 4 KB a command for thousands of
     // commands. The program's own drawing needs far less.
     QPixmapCache::setCacheLimit(512);
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
