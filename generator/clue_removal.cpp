@@ -55,6 +55,12 @@ struct BoxCursor {
 
 void removeCluesAtRandom(Board& board, int difficulty, const RandomSource& randomInt, const SetBar& setBar)
 {
+    removeCluesAtRandom(board, difficulty, randomInt, setBar, passesLogicTest);
+}
+
+void removeCluesAtRandom(Board& board, int difficulty, const RandomSource& randomInt, const SetBar& setBar,
+                         const TrialJudge& judge)
+{
     BoxPositions boxPositions[3][3];
     int bar = 12;
     setBar(bar);
@@ -80,7 +86,7 @@ void removeCluesAtRandom(Board& board, int difficulty, const RandomSource& rando
                                        3 * cursor.row + positions.rowOffset[p]);
             Board trial = board;
             trial.clear(cell);
-            const bool passed = passesLogicTest(trial, difficulty);
+            const bool passed = judge(trial, difficulty);
             bar = std::min(bar + 2, 90);
             setBar(bar);
             if (passed) {

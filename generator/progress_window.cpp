@@ -10,6 +10,9 @@ bool openProgressWindow()
         return false;
     }
     createProgressBar(progressWindow, progressBarId, 5, 5, 200, 25);
+    // The build that follows handles no window events: each setting of the
+    // bar is drawn at once, which needs the window on the screen.
+    waitUntilOnScreen(progressWindow);
     return true;
 }
 

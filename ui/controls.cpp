@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "key_commands_qt.h"
 #include "windows.h"
+#include "x11_frame.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -309,6 +310,7 @@ void setProgressPosition(int id, int position)
     if (auto* bar = qobject_cast<QProgressBar*>(findControl(id))) {
         bar->setValue(position);
         bar->repaint();
+        waitForTheScreen();
     }
 }
 

@@ -2,16 +2,22 @@
 
 #include "controls_registry.h"
 #include "events.h"
+#include "x11_frame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QPalette>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -67,8 +73,8 @@ QRect screenArea()
     return screen ? screen->geometry() : QRect(0, 0, 0, 0);
 }
 
-// The frame the window manager adds around a client area: taken from a window
-// already shown, since a new one has no frame until it is mapped.
+// The frame the window manager put around a window already shown, if it
+// has said so by now.
 QMargins frameMargins(const QWidget* shown)
 {
     if (shown == nullptr) {
@@ -100,6 +106,15 @@ QPoint outerTopLeft(const QWidget* active, QSize outer, Placement placement)
             screen.top() + (screen.height() - height) / 2};
 }
 
+// Places the window so that its outer edges, the frame included, stand where
+// the placement wants them. The client area's position is given, which holds
+// whether or not the window system has made the window yet.
+void placeFramed(QWidget* window, const QWidget* active, QMargins frame, Placement placement)
+{
+    const QPoint outer = outerTopLeft(active, window->size().grownBy(frame), placement);
+    window->setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), window->size()));
+}
+
 }  // namespace
 
 bool openWindow(int number, const std::string& title, int clientWidth, int clientHeight,
@@ -111,7 +126,6 @@ bool openWindow(int number, const std::string& title, int clientWidth, int clien
     const QWidget* active = QApplication::activeWindow();
 
     auto* window = new NumberedWindow(number);
-    window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowFlags(flagsFor(style));
     window->setWindowTitle(QString::fromStdString(title));
     window->setFixedSize(clientWidth, clientHeight);
@@ -119,15 +133,17 @@ bool openWindow(int number, const std::string& title, int clientWidth, int clien
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
-    // A new window's frame is known only once it is shown, if the window
-    // system says by then at all; until then the active window's frame stands in.
-    const QMargins guessed = frameMargins(active);
-    window->move(outerTopLeft(active, window->size().grownBy(guessed), placement));
+    // The window is placed by its frame, which the window manager adds when
+    // it maps the window. Asked beforehand, the window opens where it belongs;
+    // otherwise the active window's frame stands in until the real one is known.
+    const std::optional<QMargins> asked = frameExtentsBeforeShowing(window);
+    const QMargins guessed = asked.value_or(frameMargins(active));
+    placeFramed(window, active, guessed, placement);
     openWindows[number] = window;
     window->show();
     const QMargins actual = frameMargins(window);
-    if (!actual.isNull() && actual != guessed) {
-        window->move(outerTopLeft(active, window->size().grownBy(actual), placement));
+    if (!asked && !actual.isNull() && actual != guessed) {
+        placeFramed(window, active, actual, placement);
     }
     if ((style & styleKeptOnTop) != 0) {
         window->raise();
@@ -146,6 +162,9 @@ void closeWindow(int number)
     forgetControlsOf(number);
     if (window != nullptr) {
         window->closeByProgram();
+        // Deleted here and now: the program waits for events only in loops
+        // of its own, which never carry out a deferred deletion.
+        delete window;
     }
 }
 
@@ -169,4 +188,25 @@ QWidget* findWindow(int number)
 {
     const auto found = openWindows.find(number);
     return found == openWindows.end() ? nullptr : found->second.data();
+}
+
+void waitUntilOnScreen(int number)
+{
+    // Input that comes meanwhile waits in the window system's queue.
+    constexpr int limitMs = 1000;
+    const QWidget* window = findWindow(number);
+    QWindow* handle = window != nullptr ? window->windowHandle() : nullptr;
+    if (handle == nullptr || handle->isExposed()) {
+        return;
+    }
+    QEventLoop loop;
+    QTimer check;
+    const QDeadlineTimer limit(limitMs);
+    QObject::connect(&check, &QTimer::timeout, &loop, [&loop, handle, &limit] {
+        if (handle->isExposed() || limit.hasExpired()) {
+            loop.quit();
+        }
+    });
+    check.start(1);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }

@@ -42,5 +42,11 @@ bool windowIsOpen(int number);
 // Tab goes to the first tab stop.
 void focusNoControl(int number);
 
+// Returns once the open window is on the screen and can be drawn on, or after
+// a second if the window system never says so. A window that is drawn while
+// the program handles no window events must be on the screen first: the
+// window manager maps a new window in its own time.
+void waitUntilOnScreen(int number);
+
 // The widget of an open window, or null.
 QWidget* findWindow(int number);

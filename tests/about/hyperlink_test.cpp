@@ -1,6 +1,5 @@
 #include "controls.h"
 #include "events.h"
-#include "font_size.h"
 #include "fonts.h"
 #include "hyperlink.h"
 #include "windows.h"
@@ -118,7 +117,7 @@ TEST_F(HyperlinkTest, ShowsTheHandPointerAndTheLinkFont)
 {
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(link->font().family(), "Arial");
-    EXPECT_NEAR(QFontMetrics(link->font()).height(), fontPixelHeight(12), 1);
+    EXPECT_NEAR(QFontMetrics(link->font()).height(), 16, 1);
     EXPECT_NE(link->font().weight(), QFont::Bold);
 }
 

@@ -117,6 +117,25 @@ TEST_F(CellEntry, DigitRepeatedInItsBoxAndColumnClashes)
     EXPECT_EQ(colour(4, 8), red);
 }
 
+TEST_F(CellEntry, BoxClashIsFoundInTheBoxsLastRowAndColumn)
+{
+    // The later digit shares only the box with the earlier one, which sits
+    // in the box's third row, its third column, or both.
+    const struct {
+        int earlierColumn, earlierRow, laterColumn, laterRow;
+    } pairs[] = {{3, 5, 4, 3}, {5, 3, 3, 4}, {8, 8, 6, 6}, {2, 2, 0, 1}};
+    for (const auto& pair : pairs) {
+        typeInto(pair.earlierColumn, pair.earlierRow, "7");
+        typeInto(pair.laterColumn, pair.laterRow, "7");
+        EXPECT_EQ(grid[pair.laterColumn][pair.laterRow].clash, 1)
+            << pair.laterColumn << "," << pair.laterRow;
+        EXPECT_EQ(colour(pair.earlierColumn, pair.earlierRow), red);
+        EXPECT_EQ(colour(pair.laterColumn, pair.laterRow), red);
+        pressKey(pair.laterColumn, pair.laterRow, Qt::Key_Backspace);
+        pressKey(pair.earlierColumn, pair.earlierRow, Qt::Key_Backspace);
+    }
+}
+
 TEST_F(CellEntry, EveryFieldsColourFollowsItsFlagAfterAnEdit)
 {
     typeInto(1, 1, "4");

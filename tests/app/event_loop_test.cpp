@@ -1,9 +1,12 @@
 #include "main_window_fixture.h"
 
+#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QTimer>
 
+#include <cstddef>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -79,30 +82,62 @@ TEST_F(MainLoop, ClosingTheMainWindowEndsTheLoopAndLeavesClosingToTheProgram)
     EXPECT_TRUE(window()->isVisible());
 }
 
+// The user's actions, played from inside the running main loop one at a
+// time: each waits until the loop has handled the one before it, as seen in
+// the grid. A step that waits ten seconds in vain fails the test and ends
+// the loop, so that a fault cannot hang it.
+class UserActions {
+public:
+    struct Step {
+        const char* waitsFor;
+        std::function<bool()> ready;
+        std::function<void()> act;
+    };
+
+    explicit UserActions(std::vector<Step> steps) : steps_(std::move(steps))
+    {
+        QObject::connect(&poll_, &QTimer::timeout, [this] { playNextWhenReady(); });
+        poll_.start(1);
+    }
+
+private:
+    void playNextWhenReady()
+    {
+        if (next_ == steps_.size()) {
+            return;
+        }
+        const Step& step = steps_[next_];
+        if (step.ready()) {
+            step.act();
+            ++next_;
+            patience_ = QDeadlineTimer(10000);
+        } else if (patience_.hasExpired()) {
+            ADD_FAILURE() << "the loop never got to: " << step.waitsFor;
+            next_ = steps_.size();
+            postCloseEvent(mainWindow);
+        }
+    }
+
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    QDeadlineTimer patience_{10000};
+    QTimer poll_;
+};
+
 TEST_F(MainLoop, EditsAndPressesAreHandledInOrderUntilTheClose)
 {
-    // One user action at a time, the loop waiting between them: the timer
-    // acts at most once in each pass of the loop's wait, and each action's
-    // event ends that wait, however late the timer comes.
-    const std::vector<std::function<void()>> actions = {
-        [] { QTest::keyClicks(field(17), "9"); },
-        [] { QTest::keyClicks(field(18), "9"); },
-        [] {
-            ASSERT_EQ(grid[0][1].clash, 1);
-            QTest::mouseClick(findControl(clearButtonId), Qt::LeftButton);
-        },
-        [] { QTest::keyClicks(field(19), "2"); },
-        [] { postCloseEvent(mainWindow); },
-    };
-    std::size_t next = 0;
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&] {
-        if (next < actions.size()) {
-            actions[next++]();
-        }
+    const UserActions actions({
+        {"the start", [] { return true; }, [] { QTest::keyClicks(field(17), "9"); }},
+        {"the first 9", [] { return value(0, 0) == "9"; },
+         [] { QTest::keyClicks(field(18), "9"); }},
+        {"the clash of the second 9", [] { return grid[0][1].clash == 1; },
+         [] { QTest::mouseClick(findControl(clearButtonId), Qt::LeftButton); }},
+        {"the Clear", [] { return value(0, 0).empty() && value(0, 1).empty(); },
+         [] { QTest::keyClicks(field(19), "2"); }},
+        {"the 2", [] { return value(0, 2) == "2"; }, [] { postCloseEvent(mainWindow); }},
     });
-    user.start(10);
     runMainLoop();
+    EXPECT_EQ(quit, 1);
     EXPECT_EQ(value(0, 0), "");
     EXPECT_EQ(value(0, 1), "");
     EXPECT_EQ(grid[0][1].clash, 0);

@@ -153,10 +153,19 @@ TEST_F(SearchTest, CountSolutionsFindsNoneWhereNoneExist)
     loadValues(hangExample);
     EXPECT_EQ(countSolutions(2), 0);
 
-    resetEngineState();
-    setValue(0, 0, "1");
-    setValue(0, 5, "1");  // two equal givens in column 0
-    EXPECT_EQ(countSolutions(2), 0);
+    // Two equal givens in one unit, anywhere in the grid, and no other
+    // given: the empty cells alone would allow many grids.
+    const struct {
+        int column1, row1, column2, row2;
+        const char* unit;
+    } clashes[] = {{0, 0, 0, 5, "column 0"}, {8, 2, 8, 8, "column 8"}, {1, 8, 7, 8, "row 8"},
+                   {0, 3, 5, 3, "row 3"},    {6, 6, 8, 8, "box 8"},    {3, 0, 5, 2, "box 1"}};
+    for (const auto& clash : clashes) {
+        resetEngineState();
+        setValue(clash.column1, clash.row1, "1");
+        setValue(clash.column2, clash.row2, "1");
+        EXPECT_EQ(countSolutions(2), 0) << clash.unit;
+    }
 }
 
 TEST_F(SearchTest, CountSolutionsSeesTwoWhereTwoExist)

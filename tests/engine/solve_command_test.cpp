@@ -75,6 +75,22 @@ TEST_F(SolveCommandTest, ClashingCellIsRefusedAndNothingChanges)
     EXPECT_EQ(progress, 1);
 }
 
+TEST_F(SolveCommandTest, AClashFlagInAnyCellIsRefused)
+{
+    loadValues(puzzle);
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j < 9; ++j) {
+            grid[i][j].clash = 1;
+            FakeHost fake;
+            fake.run();
+            ASSERT_EQ(fake.messages.size(), 1u) << i << "," << j;
+            EXPECT_EQ(fake.messages[0].first, "Un-Solvable!") << i << "," << j;
+            EXPECT_TRUE(fake.writes.empty()) << i << "," << j;
+            grid[i][j].clash = 0;
+        }
+    }
+}
+
 TEST_F(SolveCommandTest, SolvedPuzzleIsShownWithTheMilliseconds)
 {
     loadValues(puzzle);

@@ -1,4 +1,5 @@
 #include "candidates.h"
+#include "clue_removal.h"
 #include "full_grid.h"
 #include "grid.h"
 #include "line_minimum.h"
@@ -210,6 +211,22 @@ TEST(GeneratorSteps, DiagonalBoxesHoldEveryDigitAndNothingElseIsFilled)
     }
     std::sort(seen.begin(), seen.end());
     EXPECT_EQ(std::unique(seen.begin(), seen.end()), seen.end()) << "two draws gave the same boxes";
+}
+
+TEST(GeneratorSteps, RemovalLeavesEveryBoxItsLastClueWhateverTheJudge)
+{
+    // A judge that lets every removal stand: only the removal's own rule
+    // keeps a clue in a box, and the round bound ends it.
+    const TrialJudge passesAll = [](Board&, int) { return true; };
+    RandomInt random(11);
+    for (int difficulty = 1; difficulty <= 4; ++difficulty) {
+        Board board = drawDiagonalBoxes(std::ref(random));
+        completeGrid(board);
+        removeCluesAtRandom(board, difficulty, std::ref(random), ignoreBar, passesAll);
+        for (int box = 18; box < 27; ++box) {
+            EXPECT_EQ(emptyIn(board, box), 8) << "difficulty " << difficulty << ", box " << box - 18;
+        }
+    }
 }
 
 TEST(GeneratorSteps, LogicTestFailsWhereOnlySearchCouldFill)

@@ -239,6 +239,10 @@ TEST_F(GenerateCommand, TheBarRunsFromOneToAHundredThroughTheBuild)
     whileWaiting([] { click(difficultyOkId); });
     generateCommand(clearCommand);
 
+    // The bar may be seen at its start, 0, while its window comes on the screen.
+    if (!bars.empty() && bars.front() == 0) {
+        bars.erase(bars.begin());
+    }
     ASSERT_GE(bars.size(), 15U);
     EXPECT_EQ(std::vector<int>(bars.begin(), bars.begin() + 5), (std::vector<int>{1, 5, 10, 11, 12}));
     EXPECT_EQ(std::vector<int>(bars.end() - 10, bars.end()), (std::vector<int>{91, 92, 93, 94, 95, 96, 97, 98, 99, 100}));

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -208,11 +209,22 @@ TEST_F(Controls, ProgressBarRunsFromZeroToAHundredWithoutText)
     EXPECT_EQ(bar->value(), 42);
 }
 
+TEST(FontSize, PointsBecomePixelsAtTheScreensResolution)
+{
+    // points x dots per inch / 72, rounded, at the 96 dpi of the tests' screen
+    ASSERT_EQ(QGuiApplication::primaryScreen()->logicalDotsPerInchY(), 96);
+    EXPECT_EQ(fontPixelHeight(12), 16);
+    EXPECT_EQ(fontPixelHeight(16), 21);
+    EXPECT_EQ(fontPixelHeight(100), 133);
+    EXPECT_EQ(fontPixelHeight(7), 9);  // 9.33 rounds down
+    EXPECT_EQ(fontPixelHeight(8), 11);  // 10.67 rounds up
+}
+
 TEST_F(Controls, DefaultFontAppliesToControlsCreatedAfterwardsOnly)
 {
     createButton(1, 0, "before", 0, 0, 60, 25);
     ASSERT_TRUE(loadFont(1, "Arial", 16));
-    EXPECT_NEAR(QFontMetrics(*findFont(1)).height(), fontPixelHeight(16), 1);
+    EXPECT_NEAR(QFontMetrics(*findFont(1)).height(), 21, 1);
 
     setDefaultControlFont(1);
     createEntryField(1, 17, 0, 30, 30, 30);
@@ -231,7 +243,7 @@ TEST_F(Controls, ControlFontIsTheLoadedOne)
     EXPECT_EQ(findControl(15)->font(), QApplication::font(findControl(15)));
     ASSERT_TRUE(loadFont(0, "Arial", 12));
     setControlFont(15, 0);
-    EXPECT_NEAR(QFontMetrics(findControl(15)->font()).height(), fontPixelHeight(12), 1);
+    EXPECT_NEAR(QFontMetrics(findControl(15)->font()).height(), 16, 1);
 }
 
 TEST_F(Controls, OperationsOnUnknownIdsDoNothing)

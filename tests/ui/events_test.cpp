@@ -49,8 +49,10 @@ TEST_F(EventQueue, TimedWaitGivesUpAfterItsLimit)
 {
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(waitEvent(60).kind, eventNone);
-    EXPECT_GE(clock.elapsed(), 55);
+    EXPECT_EQ(waitEvent(100).kind, eventNone);
+    EXPECT_GE(clock.elapsed(), 95);
+    // Room for a busy machine, but not for a wait several times its limit.
+    EXPECT_LT(clock.elapsed(), 800);
 }
 
 TEST_F(EventQueue, WaitWakesForAnEventRaisedWhileItWaits)

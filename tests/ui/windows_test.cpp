@@ -6,9 +6,12 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -92,6 +95,47 @@ TEST_F(Windows, ClosingByTheProgramClosesAndForgetsItsControls)
     // The number can be used again, and so can the control's id.
     ASSERT_TRUE(openWindow(1, "dialog", 180, 150, styleTitleOnly, Placement::centredOnScreen));
     EXPECT_NE(createButton(1, 10, "OK", 60, 120, 60, 25), nullptr);
+}
+
+TEST_F(Windows, AClosedWindowIsGoneWithItsControls)
+{
+    ASSERT_TRUE(openWindow(1, "dialog", 180, 150, styleTitleOnly, Placement::centredOnScreen));
+    ASSERT_TRUE(openWindow(3, "About", 400, 250, styleCloseBox, Placement::centredOnScreen));
+    const QPointer<QWidget> dialog = findWindow(1);
+    const QPointer<QWidget> button = createButton(1, 10, "OK", 60, 120, 60, 25);
+    const QPointer<QWidget> about = findWindow(3);
+    const QPointer<QWidget> text = createStaticText(3, 12, "text", 5, 5, 390, 40);
+
+    // No event is handled in between: the program may never return to an
+    // event loop that would carry out a deferred deletion.
+    closeWindow(1);
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_TRUE(button.isNull());
+    closeAllWindows();
+    EXPECT_TRUE(about.isNull());
+    EXPECT_TRUE(text.isNull());
+}
+
+TEST_F(Windows, EachSettingOfABarIsOnTheScreenAtOnce)
+{
+    ASSERT_TRUE(openWindow(2, "progress", 210, 35, styleTitleOnly, Placement::centredOnScreen));
+    ASSERT_NE(createProgressBar(2, 11, 5, 5, 200, 25), nullptr);
+    waitUntilOnScreen(2);
+    ASSERT_TRUE(findWindow(2)->windowHandle()->isExposed());
+
+    // What the screen shows near the bar's right end, read without handling
+    // any event after the setting.
+    const auto shownNearTheEnd = [] {
+        const QImage shown =
+            QGuiApplication::primaryScreen()->grabWindow(findWindow(2)->winId()).toImage();
+        return shown.pixel(195, 17);
+    };
+    setProgressPosition(11, 0);
+    const QRgb empty = shownNearTheEnd();
+    setProgressPosition(11, 100);
+    EXPECT_NE(shownNearTheEnd(), empty);
+    setProgressPosition(11, 50);
+    EXPECT_EQ(shownNearTheEnd(), empty);
 }
 
 TEST_F(Windows, CentredOnTheScreen)
