@@ -2,8 +2,6 @@
 
 #include "grid.h"
 
-#include <bit>
-
 namespace {
 
 constexpr std::array<std::array<std::uint8_t, 9>, 27> makeUnitCells()
@@ -59,23 +57,43 @@ DigitMask candidateMask(std::string_view text)
     return mask;
 }
 
-std::string candidateText(DigitMask mask)
+namespace {
+
+// The text of a mask, written into a buffer of nine characters; returns its
+// length.
+int writeCandidateText(DigitMask mask, char* text)
 {
     if (mask & testMarker) {
-        return "test";
+        std::string_view("test").copy(text, 4);
+        return 4;
     }
-    std::string text;
+    int length = 0;
     for (int d = 1; d <= 9; ++d) {
         if (mask & digitBit(d)) {
-            text += static_cast<char>('0' + d);
+            text[length++] = static_cast<char>('0' + d);
         }
     }
-    return text;
+    return length;
+}
+
+// Straight into the fixed-length field, without building a string.
+void storeCandidateText(FixedText<9>& field, DigitMask mask)
+{
+    char text[9];
+    field.store(std::string_view(text, static_cast<std::size_t>(writeCandidateText(mask, text))));
+}
+
+}  // namespace
+
+std::string candidateText(DigitMask mask)
+{
+    char text[9];
+    return std::string(text, static_cast<std::size_t>(writeCandidateText(mask, text)));
 }
 
 int candidateLength(DigitMask mask)
 {
-    return (mask & testMarker) ? 4 : std::popcount(static_cast<unsigned>(mask));
+    return (mask & testMarker) ? 4 : bitTotal(mask);
 }
 
 void Board::place(int cell, int digit)
@@ -128,7 +146,7 @@ void Board::toGrid() const
         Cell& target = grid[columnOf(cell)][rowOf(cell)];
         const char digit = static_cast<char>('0' + value[cell]);
         target.value.store(value[cell] ? std::string_view(&digit, 1) : std::string_view());
-        target.candidates.store(candidateText(candidates[cell]));
+        storeCandidateText(target.candidates, candidates[cell]);
     }
     ::progress = progress;
 }

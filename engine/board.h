@@ -35,6 +35,17 @@ extern const std::array<std::array<std::uint8_t, 9>, 27> unitCells;
 // The twenty cells that share a column, row or box with each cell.
 extern const std::array<std::array<std::uint8_t, 20>, 81> peerCells;
 
+// Bit tests and counts written out: the baseline x86-64 target has no POPCNT
+// instruction, and std::popcount and std::has_single_bit then call libgcc.
+constexpr bool isSingleBit(unsigned mask) { return mask != 0 && (mask & (mask - 1)) == 0; }
+constexpr int bitTotal(std::uint32_t mask)
+{
+    mask = mask - ((mask >> 1) & 0x55555555u);
+    mask = (mask & 0x33333333u) + ((mask >> 2) & 0x33333333u);
+    mask = (mask + (mask >> 4)) & 0x0F0F0F0Fu;
+    return static_cast<int>((mask * 0x01010101u) >> 24);
+}
+
 DigitMask candidateMask(std::string_view text);
 std::string candidateText(DigitMask mask);
 // The length of the candidate text that a mask stands for.
