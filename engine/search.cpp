@@ -1,5 +1,6 @@
 #include "search.h"
 
+#include "band_search.h"
 #include "grid.h"
 
 #include <bit>
@@ -21,14 +22,12 @@ struct Constraints {
     int pendingCount = 0;
 };
 
-using Filling = std::array<std::uint8_t, 81>;
-
 struct Problem {
     std::array<bool, 27> exact{};
     std::array<bool, 81> open{};          // the cells the search fills
 };
 
-bool isSingle(DigitMask mask) { return std::has_single_bit(static_cast<unsigned>(mask)); }
+bool isSingle(DigitMask mask) { return isSingleBit(mask); }
 
 int lowestDigit(DigitMask mask) { return std::countr_zero(static_cast<unsigned>(mask)); }
 
@@ -190,7 +189,7 @@ bool chooseBranch(const Constraints& s, const Problem& problem, Branch& branch)
     int bestSize = 10;
     for (int cell = 0; cell < 81 && bestSize > 2; ++cell) {
         if (!s.decided[cell]) {
-            const int size = std::popcount(static_cast<unsigned>(s.domain[cell]));
+            const int size = bitTotal(s.domain[cell]);
             if (size < bestSize) {
                 best = cell;
                 bestSize = size;
@@ -312,11 +311,77 @@ bool setUp(const Board& board, int start, bool useCandidates, Constraints& s, Pr
     return true;
 }
 
+// The digits each cell may take: a filled cell its value, an empty one the
+// digits of its candidates (or all nine) that no peer holds. False when an
+// empty cell has none.
+bool allowedDigits(const Board& board, bool useCandidates, AllowedDigits& allowed)
+{
+    for (int cell = 0; cell < 81; ++cell) {
+        if (board.value[cell] != 0) {
+            allowed[cell] = digitBit(board.value[cell]);
+            continue;
+        }
+        const DigitMask tried = useCandidates ? board.candidates[cell] & allDigits : allDigits;
+        allowed[cell] = tried & static_cast<DigitMask>(~board.peerDigits(cell));
+        if (allowed[cell] == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool givensRepeat(const Board& board)
+{
+    for (const auto& counts : board.digitCount) {
+        for (int digit = 1; digit <= 9; ++digit) {
+            if (counts[digit] > 1) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// A search from the first cell, or from a later one with every cell before
+// it filled, on givens that do not repeat, is the plain puzzle: each unit
+// ends with the nine digits once each.
+bool isPlainPuzzle(const Board& board, int start)
+{
+    for (int position = 0; position < start; ++position) {
+        if (board.value[cellIndex(position % 9, position / 9)] == 0) {
+            return false;
+        }
+    }
+    return !givensRepeat(board);
+}
+
 }  // namespace
 
 int trySolve(Board& board, int column, int row)
 {
     if (row >= 9) {
+        return 1;
+    }
+    if (isPlainPuzzle(board, 9 * row + column)) {
+        // One filling is the first in any order; only with several does the
+        // reading order have to be followed.
+        AllowedDigits allowed;
+        Filling filling;
+        if (!allowedDigits(board, true, allowed)) {
+            return 0;
+        }
+        const int fillings = countFillings(allowed, 2, filling);
+        if (fillings == 0) {
+            return 0;
+        }
+        if (fillings > 1) {
+            firstFillingInReadingOrder(allowed, filling);
+        }
+        for (int cell = 0; cell < 81; ++cell) {
+            if (board.value[cell] == 0) {
+                board.place(cell, filling[cell]);
+            }
+        }
         return 1;
     }
     Constraints s;
@@ -404,19 +469,12 @@ std::string peerValues(int column, int row)
 
 int countSolutions(const Board& board, int limit)
 {
-    Constraints s;
-    Problem problem;
-    if (!setUp(board, 0, false, s, problem)) {
-        return 0;
+    AllowedDigits allowed;
+    if (givensRepeat(board) || !allowedDigits(board, false, allowed)) {
+        return 0;  // two equal givens in a unit: no clash-free grid agrees
     }
-    for (bool exact : problem.exact) {
-        if (!exact) {
-            return 0;  // two equal givens in a unit: no clash-free grid agrees
-        }
-    }
-    Filling unused{};
-    bool have = false;
-    return count(s, problem, limit, unused, have);
+    Filling unused;
+    return countFillings(allowed, limit, unused);
 }
 
 int countSolutions(int limit) { return countSolutions(Board::fromGrid(), limit); }
