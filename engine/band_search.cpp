@@ -15,6 +15,18 @@ constexpr BandBits bitOf(int cell) { return 1u << (9 * (rowOf(cell) % 3) + colum
 
 int lowestBit(BandBits bits) { return __builtin_ctz(bits); }
 
+// The engine's number of the cell at each bit of each band.
+constexpr std::array<std::array<std::uint8_t, 27>, 3> makeCellAt()
+{
+    std::array<std::array<std::uint8_t, 27>, 3> cellAt{};
+    for (int cell = 0; cell < 81; ++cell) {
+        cellAt[bandOf(cell)][__builtin_ctz(bitOf(cell))] = static_cast<std::uint8_t>(cell);
+    }
+    return cellAt;
+}
+
+constexpr auto cellAt = makeCellAt();
+
 struct Tables {
     // Which of its three boxes a row of a band reaches, as three bits.
     std::array<std::uint8_t, 512> boxesOfRow{};
@@ -23,6 +35,11 @@ struct Tables {
     // rows reach which boxes (bit 3·r + k), the cells of the band that some
     // such pairing can use; none when no pairing fits.
     std::array<BandBits, 512> usableCells{};
+    // Of the columns of a band that hold a digit (nine bits), those that are
+    // alone in their box: the digit's place in that box lies on that column.
+    std::array<std::uint16_t, 512> aloneInBox{};
+    // The columns of the boxes that a set of columns touches.
+    std::array<std::uint16_t, 512> boxColumns{};
 };
 
 constexpr Tables makeTables()
@@ -32,6 +49,17 @@ constexpr Tables makeTables()
         for (int k = 0; k < 3; ++k) {
             if (row & (7 << (3 * k))) {
                 t.boxesOfRow[row] |= static_cast<std::uint8_t>(1 << k);
+            }
+        }
+    }
+    for (int columns = 0; columns < 512; ++columns) {
+        for (int k = 0; k < 3; ++k) {
+            const int inBox = columns & (7 << (3 * k));
+            if (inBox != 0) {
+                t.boxColumns[columns] |= static_cast<std::uint16_t>(7 << (3 * k));
+                if ((inBox & (inBox - 1)) == 0) {
+                    t.aloneInBox[columns] |= static_cast<std::uint16_t>(inBox);
+                }
             }
         }
     }
@@ -115,6 +143,42 @@ bool narrowBand(State& s, int d, int b)
     return true;
 }
 
+bool changedSinceSeen(const State& s, int d)
+{
+    return ((s.board[d][0] ^ s.seen[d][0]) | (s.board[d][1] ^ s.seen[d][1]) | (s.board[d][2] ^ s.seen[d][2])) != 0;
+}
+
+// Narrows the bands of one digit, then its columns: a column must hold the
+// digit once, so where a box has it on one column only, the column's other
+// boxes lose it, and where a column has it in one band only, the other
+// columns of that box lose it. Repeats until the digit's boards hold.
+bool narrowDigit(State& s, int d)
+{
+    do {
+        BandBits columns[3];
+        for (int b = 0; b < 3; ++b) {
+            if (s.board[d][b] != s.seen[d][b] && !narrowBand(s, d, b)) {
+                return false;
+            }
+            const BandBits bits = s.board[d][b];
+            columns[b] = (bits | bits >> 9 | bits >> 18) & 0x1FF;
+        }
+        if ((columns[0] | columns[1] | columns[2]) != 0x1FF) {
+            return false;  // a column where the digit has no place
+        }
+        for (int b = 0; b < 3; ++b) {
+            const int next = (b + 1) % 3;
+            const int last = (b + 2) % 3;
+            const BandBits pointing = inEachRow(tables.aloneInBox[columns[b]]);
+            s.board[d][next] &= ~pointing;
+            s.board[d][last] &= ~pointing;
+            const unsigned onlyHere = columns[b] & ~(columns[next] | columns[last]);
+            s.board[d][b] &= ~inEachRow(tables.boxColumns[onlyHere] & ~onlyHere);
+        }
+    } while (changedSinceSeen(s, d));
+    return true;
+}
+
 // Narrows until nothing follows; false on a contradiction.
 bool propagate(State& s)
 {
@@ -122,13 +186,11 @@ bool propagate(State& s)
         for (bool changed = true; changed;) {
             changed = false;
             for (int d = 0; d < 9; ++d) {
-                for (int b = 0; b < 3; ++b) {
-                    if (s.board[d][b] != s.seen[d][b]) {
-                        if (!narrowBand(s, d, b)) {
-                            return false;
-                        }
-                        changed = true;
+                if (changedSinceSeen(s, d)) {
+                    if (!narrowDigit(s, d)) {
+                        return false;
                     }
+                    changed = true;
                 }
             }
         }
@@ -166,10 +228,10 @@ bool solved(const State& s) { return (s.open[0] | s.open[1] | s.open[2]) == 0; }
 
 void readFilling(const State& s, Filling& filling)
 {
-    for (int cell = 0; cell < 81; ++cell) {
-        for (int d = 0; d < 9; ++d) {
-            if (s.board[d][bandOf(cell)] & bitOf(cell)) {
-                filling[cell] = static_cast<std::uint8_t>(d + 1);
+    for (int d = 0; d < 9; ++d) {
+        for (int b = 0; b < 3; ++b) {
+            for (BandBits rest = s.board[d][b]; rest != 0; rest &= rest - 1) {
+                filling[cellAt[b][lowestBit(rest)]] = static_cast<std::uint8_t>(d + 1);
             }
         }
     }
@@ -180,12 +242,22 @@ struct Guess {
     BandBits cell = 0;
 };
 
-// A cell with two digits where there is one, else the open cell with the
-// fewest.
+// How many open cells share a unit with the cell at bit `at` of band b.
+int openPeers(const State& s, int b, int at)
+{
+    const BandBits column = columnOfBand(at % 9);
+    return bitTotal(s.open[b] & (rowOfBand(at / 9) | boxOfBand(at % 9 / 3))) +
+           bitTotal(s.open[(b + 1) % 3] & column) + bitTotal(s.open[(b + 2) % 3] & column);
+}
+
+// Of the cells with two digits, the one with the most open peers, where
+// either guess settles the most; without such a cell, the open cell with the
+// fewest digits.
 Guess fewestDigits(const State& s)
 {
     Guess best;
-    int bestCount = 10;
+    int mostPeers = -1;
+    int fewest = 10;
     for (int b = 0; b < 3; ++b) {
         BandBits once = 0;
         BandBits twice = 0;
@@ -195,18 +267,22 @@ Guess fewestDigits(const State& s)
             twice |= once & digit[b];
             once |= digit[b];
         }
-        if (const BandBits pairs = s.open[b] & ~thrice; pairs != 0) {
-            return {b, pairs & (0u - pairs)};
+        for (BandBits pairs = s.open[b] & ~thrice; pairs != 0; pairs &= pairs - 1) {
+            const int at = lowestBit(pairs);
+            if (const int peers = openPeers(s, b, at); peers > mostPeers) {
+                best = {b, 1u << at};
+                mostPeers = peers;
+            }
         }
-        for (BandBits rest = s.open[b]; rest != 0; rest &= rest - 1) {
+        for (BandBits rest = s.open[b]; mostPeers < 0 && rest != 0; rest &= rest - 1) {
             const BandBits cell = rest & (0u - rest);
             int count = 0;
             for (const auto& digit : s.board) {
                 count += (digit[b] & cell) ? 1 : 0;
             }
-            if (count < bestCount) {
+            if (count < fewest) {
                 best = {b, cell};
-                bestCount = count;
+                fewest = count;
             }
         }
     }
@@ -247,21 +323,22 @@ void search(State& s, int limit, int& found, Filling& first, ChooseGuess chooseG
     }
 }
 
-// The boards of the allowed digits, with every cell that has one digit put
-// in place; false when two of them clash.
-bool start(const AllowedDigits& allowed, State& s)
+// The boards of the allowed digits, with the givens settled and every other
+// cell that has one digit put in place; false when two of them clash.
+bool start(const PlainPuzzle& puzzle, State& s)
 {
     for (int cell = 0; cell < 81; ++cell) {
-        for (int d = 0; d < 9; ++d) {
-            if (allowed[cell] & digitBit(d + 1)) {
-                s.board[d][bandOf(cell)] |= bitOf(cell);
-            }
+        for (unsigned rest = puzzle.allowed[cell] & allDigits; rest != 0; rest &= rest - 1) {
+            s.board[lowestBit(rest) - 1][bandOf(cell)] |= bitOf(cell);
         }
-        s.open[bandOf(cell)] |= bitOf(cell);
+        if (!puzzle.given[cell]) {
+            s.open[bandOf(cell)] |= bitOf(cell);
+        }
     }
     for (int cell = 0; cell < 81; ++cell) {
-        if (isSingleBit(allowed[cell] & allDigits) &&
-            !place(s, __builtin_ctz(allowed[cell]) - 1, bandOf(cell), bitOf(cell))) {
+        const DigitMask digits = puzzle.allowed[cell] & allDigits;
+        if (!puzzle.given[cell] && isSingleBit(digits) &&
+            !place(s, lowestBit(digits) - 1, bandOf(cell), bitOf(cell))) {
             return false;
         }
     }
@@ -270,21 +347,21 @@ bool start(const AllowedDigits& allowed, State& s)
 
 }  // namespace
 
-int countFillings(const AllowedDigits& allowed, int limit, Filling& found)
+int countFillings(const PlainPuzzle& puzzle, int limit, Filling& found)
 {
     State s;
     int count = 0;
-    if (start(allowed, s)) {
+    if (start(puzzle, s)) {
         search(s, limit, count, found, fewestDigits);
     }
     return count;
 }
 
-bool firstFillingInReadingOrder(const AllowedDigits& allowed, Filling& first)
+bool firstFillingInReadingOrder(const PlainPuzzle& puzzle, Filling& first)
 {
     State s;
     int count = 0;
-    if (start(allowed, s)) {
+    if (start(puzzle, s)) {
         search(s, 1, count, first, firstOpenInReadingOrder);
     }
     return count > 0;

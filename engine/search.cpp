@@ -314,16 +314,17 @@ bool setUp(const Board& board, int start, bool useCandidates, Constraints& s, Pr
 // The digits each cell may take: a filled cell its value, an empty one the
 // digits of its candidates (or all nine) that no peer holds. False when an
 // empty cell has none.
-bool allowedDigits(const Board& board, bool useCandidates, AllowedDigits& allowed)
+bool allowedDigits(const Board& board, bool useCandidates, PlainPuzzle& puzzle)
 {
     for (int cell = 0; cell < 81; ++cell) {
-        if (board.value[cell] != 0) {
-            allowed[cell] = digitBit(board.value[cell]);
+        puzzle.given[cell] = board.value[cell] != 0;
+        if (puzzle.given[cell]) {
+            puzzle.allowed[cell] = digitBit(board.value[cell]);
             continue;
         }
         const DigitMask tried = useCandidates ? board.candidates[cell] & allDigits : allDigits;
-        allowed[cell] = tried & static_cast<DigitMask>(~board.peerDigits(cell));
-        if (allowed[cell] == 0) {
+        puzzle.allowed[cell] = tried & static_cast<DigitMask>(~board.peerDigits(cell));
+        if (puzzle.allowed[cell] == 0) {
             return false;
         }
     }
@@ -340,6 +341,16 @@ bool givensRepeat(const Board& board)
         }
     }
     return false;
+}
+
+bool allFilledFrom(const Board& board, int start)
+{
+    for (int position = start; position < 81; ++position) {
+        if (board.value[cellIndex(position % 9, position / 9)] == 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // A search from the first cell, or from a later one with every cell before
@@ -362,20 +373,24 @@ int trySolve(Board& board, int column, int row)
     if (row >= 9) {
         return 1;
     }
-    if (isPlainPuzzle(board, 9 * row + column)) {
+    const int start = 9 * row + column;
+    if (allFilledFrom(board, start)) {
+        return 1;  // nothing to try, and filled cells are never tested
+    }
+    if (isPlainPuzzle(board, start)) {
         // One filling is the first in any order; only with several does the
         // reading order have to be followed.
-        AllowedDigits allowed;
+        PlainPuzzle puzzle;
         Filling filling;
-        if (!allowedDigits(board, true, allowed)) {
+        if (!allowedDigits(board, true, puzzle)) {
             return 0;
         }
-        const int fillings = countFillings(allowed, 2, filling);
+        const int fillings = countFillings(puzzle, 2, filling);
         if (fillings == 0) {
             return 0;
         }
         if (fillings > 1) {
-            firstFillingInReadingOrder(allowed, filling);
+            firstFillingInReadingOrder(puzzle, filling);
         }
         for (int cell = 0; cell < 81; ++cell) {
             if (board.value[cell] == 0) {
@@ -386,7 +401,7 @@ int trySolve(Board& board, int column, int row)
     }
     Constraints s;
     Problem problem;
-    if (!setUp(board, 9 * row + column, true, s, problem) || !propagate(s, problem)) {
+    if (!setUp(board, start, true, s, problem) || !propagate(s, problem)) {
         return 0;
     }
     Filling filling{};
@@ -469,12 +484,12 @@ std::string peerValues(int column, int row)
 
 int countSolutions(const Board& board, int limit)
 {
-    AllowedDigits allowed;
-    if (givensRepeat(board) || !allowedDigits(board, false, allowed)) {
+    PlainPuzzle puzzle;
+    if (givensRepeat(board) || !allowedDigits(board, false, puzzle)) {
         return 0;  // two equal givens in a unit: no clash-free grid agrees
     }
     Filling unused;
-    return countFillings(allowed, limit, unused);
+    return countFillings(puzzle, limit, unused);
 }
 
 int countSolutions(int limit) { return countSolutions(Board::fromGrid(), limit); }
