@@ -19,6 +19,18 @@ constexpr std::array<std::array<std::uint8_t, 9>, 27> makeUnitCells()
     return units;
 }
 
+constexpr std::array<std::array<std::uint8_t, 3>, 81> makeUnitsOfCell()
+{
+    std::array<std::array<std::uint8_t, 3>, 81> units{};
+    for (int cell = 0; cell < 81; ++cell) {
+        const int i = columnOf(cell);
+        const int j = rowOf(cell);
+        units[cell] = {static_cast<std::uint8_t>(columnUnit(i)), static_cast<std::uint8_t>(rowUnit(j)),
+                       static_cast<std::uint8_t>(boxUnit(i, j))};
+    }
+    return units;
+}
+
 constexpr std::array<std::array<std::uint8_t, 20>, 81> makePeerCells()
 {
     std::array<std::array<std::uint8_t, 20>, 81> peers{};
@@ -42,6 +54,7 @@ constexpr std::array<std::array<std::uint8_t, 20>, 81> makePeerCells()
 
 const std::array<std::array<std::uint8_t, 9>, 27> unitCells = makeUnitCells();
 const std::array<std::array<std::uint8_t, 20>, 81> peerCells = makePeerCells();
+const std::array<std::array<std::uint8_t, 3>, 81> unitsOfCell = makeUnitsOfCell();
 
 DigitMask candidateMask(std::string_view text)
 {
@@ -100,9 +113,7 @@ void Board::place(int cell, int digit)
 {
     clear(cell);
     value[cell] = static_cast<std::uint8_t>(digit);
-    const int i = columnOf(cell);
-    const int j = rowOf(cell);
-    for (int unit : {columnUnit(i), rowUnit(j), boxUnit(i, j)}) {
+    for (int unit : unitsOfCell[cell]) {
         if (digitCount[unit][digit]++ == 0) {
             present[unit] |= digitBit(digit);
         }
@@ -116,9 +127,7 @@ void Board::clear(int cell)
         return;
     }
     value[cell] = 0;
-    const int i = columnOf(cell);
-    const int j = rowOf(cell);
-    for (int unit : {columnUnit(i), rowUnit(j), boxUnit(i, j)}) {
+    for (int unit : unitsOfCell[cell]) {
         if (--digitCount[unit][digit] == 0) {
             present[unit] &= static_cast<DigitMask>(~digitBit(digit));
         }

@@ -32,12 +32,15 @@ constexpr int boxUnit(int column, int row) { return 18 + 3 * (column / 3) + row 
 // for a column, left to right for a row, and for a box column offset outer,
 // row offset inner.
 extern const std::array<std::array<std::uint8_t, 9>, 27> unitCells;
+// The column, row and box of each cell, by unit number.
+extern const std::array<std::array<std::uint8_t, 3>, 81> unitsOfCell;
 // The twenty cells that share a column, row or box with each cell.
 extern const std::array<std::array<std::uint8_t, 20>, 81> peerCells;
 
 // Bit tests and counts written out: the baseline x86-64 target has no POPCNT
 // instruction, and std::popcount and std::has_single_bit then call libgcc.
-constexpr bool isSingleBit(unsigned mask) { return mask != 0 && (mask & (mask - 1)) == 0; }
+// The tests combine without a branch: their outcome follows no pattern.
+constexpr bool isSingleBit(unsigned mask) { return ((mask & (mask - 1)) == 0) & (mask != 0); }
 constexpr int bitTotal(std::uint32_t mask)
 {
     mask = mask - ((mask >> 1) & 0x55555555u);
@@ -64,9 +67,8 @@ struct Board {
 
     DigitMask peerDigits(int cell) const
     {
-        const int i = columnOf(cell);
-        const int j = rowOf(cell);
-        return present[columnUnit(i)] | present[rowUnit(j)] | present[boxUnit(i, j)];
+        const auto& units = unitsOfCell[cell];
+        return present[units[0]] | present[units[1]] | present[units[2]];
     }
 
     // The effect of eliminateCandidates on one cell: the digits of its column,

@@ -4,7 +4,7 @@
 
 namespace {
 
-bool isSingleDigit(DigitMask mask) { return !(mask & testMarker) && isSingleBit(mask); }
+bool isSingleDigit(DigitMask mask) { return ((mask & testMarker) == 0) & isSingleBit(mask); }
 
 void refreshAll(Board& board)
 {
@@ -70,9 +70,7 @@ void placeHiddenSingles(Board& board, int unit)
         refreshed[k] = board.candidates[cell] & static_cast<DigitMask>(~board.peerDigits(cell));
         twice |= once & refreshed[k];
         once |= refreshed[k];
-        if (board.value[cell] != 0) {
-            filledWithDigits |= refreshed[k];
-        }
+        filledWithDigits |= refreshed[k] & static_cast<DigitMask>(board.value[cell] != 0 ? 0xFFFF : 0);
     }
     if ((filledWithDigits & allDigits) != 0) {
         placeHiddenSinglesStepwise(board, unit);
@@ -136,7 +134,7 @@ void reduceForPair(Board& board, int r, DigitMask pair)
     board.candidates[r] = after;
 }
 
-bool isPair(DigitMask mask) { return !(mask & testMarker) && isSingleBit(mask & (mask - 1)); }
+bool isPair(DigitMask mask) { return ((mask & testMarker) == 0) & isSingleBit(mask & (mask - 1u)); }
 
 // One sweep over every line of one kind (columns or rows): each cell with a
 // two-digit text pairs with every later-found equal text of its line, and
@@ -224,14 +222,14 @@ int eliminateNakedPairs(Board& board)
 
 int placeNakedSingles(Board& board)
 {
+    // Filled and empty cells lie in no pattern a branch could learn, so
+    // both work out the refreshed text and a mask picks the one to keep.
     for (int cell = 0; cell < 81; ++cell) {
-        if (board.value[cell] != 0) {
-            board.candidates[cell] = 0;
-            continue;
-        }
-        board.eliminate(cell);
-        if (isSingleDigit(board.candidates[cell])) {
-            board.place(cell, std::countr_zero(static_cast<unsigned>(board.candidates[cell])));
+        const auto keep = static_cast<DigitMask>(board.value[cell] != 0 ? 0 : 0xFFFF);
+        const DigitMask refreshed = board.candidates[cell] & static_cast<DigitMask>(~board.peerDigits(cell)) & keep;
+        board.candidates[cell] = refreshed;
+        if (isSingleDigit(refreshed)) {
+            board.place(cell, std::countr_zero(static_cast<unsigned>(refreshed)));
             board.candidates[cell] = 0;
             board.progress = 1;
         }
