@@ -118,6 +118,11 @@ void Board::place(int cell, int digit)
             present[unit] |= digitBit(digit);
         }
     }
+    peerMask[cell] |= digitBit(digit);
+#pragma GCC unroll 20
+    for (int peer : peerCells[cell]) {
+        peerMask[peer] |= digitBit(digit);
+    }
 }
 
 void Board::clear(int cell)
@@ -127,10 +132,23 @@ void Board::clear(int cell)
         return;
     }
     value[cell] = 0;
+    bool left = false;
     for (int unit : unitsOfCell[cell]) {
         if (--digitCount[unit][digit] == 0) {
             present[unit] &= static_cast<DigitMask>(~digitBit(digit));
+            left = true;
         }
+    }
+    if (!left) {
+        return;
+    }
+    const auto fromUnits = [this](int c) {
+        const auto& units = unitsOfCell[c];
+        peerMask[c] = present[units[0]] | present[units[1]] | present[units[2]];
+    };
+    fromUnits(cell);
+    for (int peer : peerCells[cell]) {
+        fromUnits(peer);
     }
 }
 

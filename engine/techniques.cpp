@@ -1,6 +1,9 @@
 #include "techniques.h"
 
+#include <array>
 #include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -42,52 +45,78 @@ void placeHiddenSinglesStepwise(Board& board, int unit)
     }
 }
 
-// The same step for all nine digits at once, with the same result. A refresh
-// only takes digits away, and while no digit is placed every refresh of a
-// cell gives the same text. A digit with one place walks the whole unit, so
-// then every cell is refreshed, and the placements follow digit by digit:
-// the filled cell's text is cleared, which may leave a later digit with one
-// place; the placed digit is in no other cell's text, so no cell needs a
-// further refresh. Without such a digit nothing is placed, and the walks
-// come down to one refresh of the cells up to where the longest walk stops:
-// the second cell of the last missing digit to be seen twice, or the end of
-// the unit when a missing digit has no place. A unit where a filled cell
-// still lists a digit goes digit by digit: that cell could be given a
-// second value.
-void placeHiddenSingles(Board& board, int unit)
+// What a refresh of each cell would leave of its candidates, kept current
+// as digits are placed, so that the units read it instead of working it out
+// again cell by cell.
+using Refreshed = std::array<DigitMask, 81>;
+
+Refreshed refreshedNow(const Board& board)
+{
+    Refreshed refreshed;
+    for (int cell = 0; cell < 81; ++cell) {
+        refreshed[cell] = board.candidates[cell] & static_cast<DigitMask>(~board.peerMask[cell]);
+    }
+    return refreshed;
+}
+
+// Placing a digit never gives a filled cell digits, so this holds for a
+// whole call once it holds at the start.
+bool filledCellListsDigit(const Board& board, const Refreshed& refreshed)
+{
+    DigitMask listed = 0;
+    for (int cell = 0; cell < 81; ++cell) {
+        listed |= refreshed[cell] & static_cast<DigitMask>(board.value[cell] != 0 ? 0xFFFF : 0);
+    }
+    return (listed & allDigits) != 0;
+}
+
+void placeRefreshed(Board& board, Refreshed& refreshed, int cell, int digit)
+{
+    board.place(cell, digit);
+    board.candidates[cell] = 0;
+    board.progress = 1;
+    refreshed[cell] = 0;
+    for (int peer : peerCells[cell]) {
+        refreshed[peer] &= static_cast<DigitMask>(~digitBit(digit));
+    }
+}
+
+// The same step for all nine digits at once, with the same result, where no
+// filled cell lists a digit (else that cell could be given a second value).
+// A refresh only takes digits away, and while no digit is placed every
+// refresh of a cell gives the same text. A digit with one place walks the
+// whole unit, so then every cell is refreshed, and the placements follow
+// digit by digit: the filled cell's text is cleared, which may leave a later
+// digit with one place; the placed digit is in no other cell's text, so no
+// cell needs a further refresh. Without such a digit nothing is placed, and
+// the walks come down to one refresh of the cells up to where the longest
+// walk stops: the second cell of the last missing digit to be seen twice, or
+// the end of the unit when a missing digit has no place.
+void placeHiddenSingles(Board& board, Refreshed& refreshed, int unit)
 {
     const DigitMask missing = allDigits & static_cast<DigitMask>(~board.present[unit]);
     if (missing == 0) {
         return;
     }
     const auto& cells = unitCells[unit];
-    DigitMask refreshed[9];
     DigitMask once = 0;
     DigitMask twice = 0;
-    DigitMask filledWithDigits = 0;
-    for (int k = 0; k < 9; ++k) {
-        const int cell = cells[k];
-        refreshed[k] = board.candidates[cell] & static_cast<DigitMask>(~board.peerDigits(cell));
-        twice |= once & refreshed[k];
-        once |= refreshed[k];
-        filledWithDigits |= refreshed[k] & static_cast<DigitMask>(board.value[cell] != 0 ? 0xFFFF : 0);
-    }
-    if ((filledWithDigits & allDigits) != 0) {
-        placeHiddenSinglesStepwise(board, unit);
-        return;
+    int beforeStop = 0;  // cells walked before every missing digit is seen twice
+    for (int cell : cells) {
+        twice |= once & refreshed[cell];
+        once |= refreshed[cell];
+        beforeStop += (twice & missing) != missing;
     }
     DigitMask single = missing & once & static_cast<DigitMask>(~twice);
     if (single != 0) {
-        for (int k = 0; k < 9; ++k) {
-            board.candidates[cells[k]] = refreshed[k];
+        for (int cell : cells) {
+            board.candidates[cell] = refreshed[cell];
         }
         while (single != 0) {
             const int digit = std::countr_zero(static_cast<unsigned>(single));
             for (int cell : cells) {
                 if (board.candidates[cell] & digitBit(digit)) {
-                    board.place(cell, digit);
-                    board.candidates[cell] = 0;
-                    board.progress = 1;
+                    placeRefreshed(board, refreshed, cell, digit);
                     break;
                 }
             }
@@ -102,17 +131,26 @@ void placeHiddenSingles(Board& board, int unit)
         }
         return;
     }
-    int reach = 9;
-    if ((missing & static_cast<DigitMask>(~once)) == 0) {
-        DigitMask seen = 0;
-        DigitMask seenTwice = 0;
-        for (reach = 0; (seenTwice & missing) != missing; ++reach) {
-            seenTwice |= seen & refreshed[reach];
-            seen |= refreshed[reach];
-        }
+    // Where the walks stop depends on the texts alone, so it is counted and
+    // applied without a branch to guess.
+    const int reach = beforeStop < 9 ? beforeStop + 1 : 9;
+    for (int k = 0; k < 9; ++k) {
+        const int cell = cells[k];
+        board.candidates[cell] = k < reach ? refreshed[cell] : board.candidates[cell];
     }
-    for (int k = 0; k < reach; ++k) {
-        board.candidates[cells[k]] = refreshed[k];
+}
+
+// Hidden singles in the units from `first` to `last`, in that order.
+void placeHiddenSinglesInUnits(Board& board, int first, int last)
+{
+    Refreshed refreshed = refreshedNow(board);
+    const bool stepwise = filledCellListsDigit(board, refreshed);
+    for (int unit = first; unit <= last; ++unit) {
+        if (stepwise) {
+            placeHiddenSinglesStepwise(board, unit);
+        } else {
+            placeHiddenSingles(board, refreshed, unit);
+        }
     }
 }
 
@@ -222,16 +260,38 @@ int eliminateNakedPairs(Board& board)
 
 int placeNakedSingles(Board& board)
 {
-    // Filled and empty cells lie in no pattern a branch could learn, so
-    // both work out the refreshed text and a mask picks the one to keep.
+    // Every cell is refreshed at once with the values as they stand; a
+    // digit placed on the way then leaves the texts of the peers that the
+    // sweep reaches later, as their own refresh would have taken it.
     for (int cell = 0; cell < 81; ++cell) {
         const auto keep = static_cast<DigitMask>(board.value[cell] != 0 ? 0 : 0xFFFF);
-        const DigitMask refreshed = board.candidates[cell] & static_cast<DigitMask>(~board.peerDigits(cell)) & keep;
-        board.candidates[cell] = refreshed;
-        if (isSingleDigit(refreshed)) {
-            board.place(cell, std::countr_zero(static_cast<unsigned>(refreshed)));
-            board.candidates[cell] = 0;
-            board.progress = 1;
+        board.candidates[cell] &= static_cast<DigitMask>(~board.peerMask[cell]) & keep;
+    }
+    // Singles are rare: they are marked all at once, and the sweep passes
+    // over eight unmarked cells at a time.
+    std::array<std::uint8_t, 88> single{};
+    for (int cell = 0; cell < 81; ++cell) {
+        single[cell] = isSingleDigit(board.candidates[cell]);
+    }
+    for (int cell = 0; cell < 81; ++cell) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, &single[cell], sizeof eight);
+        if (eight == 0) {
+            cell += 7;
+            continue;
+        }
+        if (!single[cell]) {
+            continue;
+        }
+        const DigitMask digit = board.candidates[cell];
+        board.place(cell, std::countr_zero(static_cast<unsigned>(digit)));
+        board.candidates[cell] = 0;
+        board.progress = 1;
+#pragma GCC unroll 20
+        for (int peer : peerCells[cell]) {
+            const auto keep = static_cast<DigitMask>(peer > cell ? ~digit : 0xFFFF);
+            board.candidates[peer] &= keep;
+            single[peer] = isSingleDigit(board.candidates[peer]);
         }
     }
     return board.progress;
@@ -239,17 +299,13 @@ int placeNakedSingles(Board& board)
 
 int placeBoxHiddenSingles(Board& board)
 {
-    for (int box = 18; box < 27; ++box) {
-        placeHiddenSingles(board, box);
-    }
+    placeHiddenSinglesInUnits(board, boxUnit(0, 0), boxUnit(8, 8));
     return board.progress;
 }
 
 int placeLineHiddenSingles(Board& board)
 {
-    for (int line = columnUnit(0); line < rowUnit(0) + 9; ++line) {
-        placeHiddenSingles(board, line);
-    }
+    placeHiddenSinglesInUnits(board, columnUnit(0), rowUnit(8));
     return board.progress;
 }
 
