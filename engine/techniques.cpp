@@ -181,13 +181,21 @@ void sweepPairs(Board& board, int firstUnit)
 {
     for (int line = firstUnit; line < firstUnit + 9; ++line) {
         const auto& cells = unitCells[line];
-        // Only the line's own cells change, so a line without two pairs
-        // cannot come to have them.
-        int pairs = 0;
+        // Only the line's own cells change, and only through two equal
+        // pairs: a line without them is left as it is.
+        DigitMask pairs[9];
+        int count = 0;
         for (int cell : cells) {
-            pairs += isPair(board.candidates[cell]) ? 1 : 0;
+            pairs[count] = board.candidates[cell];
+            count += isPair(board.candidates[cell]) ? 1 : 0;
         }
-        if (pairs < 2) {
+        bool equalPairs = false;
+        for (int a = 1; a < count; ++a) {
+            for (int b = 0; b < a; ++b) {
+                equalPairs |= pairs[a] == pairs[b];
+            }
+        }
+        if (!equalPairs) {
             continue;
         }
         for (int b = 0; b < 9; ++b) {
