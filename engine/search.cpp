@@ -11,7 +11,10 @@
 // provably holds no filling. It works on a constraint picture of the grid:
 // every open cell has the set of digits it may still take; every unit whose
 // nine cells must end as a permutation of 1 to 9 is "exact", and there a
-// digit that fits only one cell must go there.
+// digit that fits only one cell must go there. Where every unit is exact,
+// the plain puzzle, the faster band search (band_search.h) does the work;
+// this picture serves the rest: repeated givens, and cells left out before
+// a later start.
 
 namespace {
 
