@@ -9,6 +9,28 @@ namespace {
 
 bool isSingleDigit(DigitMask mask) { return ((mask & testMarker) == 0) & isSingleBit(mask); }
 
+// The peers of each cell that come after it in the whole-grid walk.
+struct LaterPeers {
+    std::array<std::array<std::uint8_t, 20>, 81> cells{};
+    std::array<std::uint8_t, 81> count{};
+};
+
+constexpr LaterPeers makeLaterPeers()
+{
+    LaterPeers later;
+    for (int cell = 0; cell < 81; ++cell) {
+        for (int other = cell + 1; other < 81; ++other) {
+            if (columnOf(other) == columnOf(cell) || rowOf(other) == rowOf(cell) ||
+                boxUnit(columnOf(other), rowOf(other)) == boxUnit(columnOf(cell), rowOf(cell))) {
+                later.cells[cell][later.count[cell]++] = static_cast<std::uint8_t>(other);
+            }
+        }
+    }
+    return later;
+}
+
+constexpr LaterPeers laterPeers = makeLaterPeers();
+
 void refreshAll(Board& board)
 {
     for (int cell = 0; cell < 81; ++cell) {
@@ -295,10 +317,9 @@ int placeNakedSingles(Board& board)
         board.place(cell, std::countr_zero(static_cast<unsigned>(digit)));
         board.candidates[cell] = 0;
         board.progress = 1;
-#pragma GCC unroll 20
-        for (int peer : peerCells[cell]) {
-            const auto keep = static_cast<DigitMask>(peer > cell ? ~digit : 0xFFFF);
-            board.candidates[peer] &= keep;
+        for (int k = 0; k < laterPeers.count[cell]; ++k) {
+            const int peer = laterPeers.cells[cell][k];
+            board.candidates[peer] &= static_cast<DigitMask>(~digit);
             single[peer] = isSingleDigit(board.candidates[peer]);
         }
     }
