@@ -297,22 +297,20 @@ int placeNakedSingles(Board& board)
         const auto keep = static_cast<DigitMask>(board.value[cell] != 0 ? 0 : 0xFFFF);
         board.candidates[cell] &= static_cast<DigitMask>(~board.peerMask[cell]) & keep;
     }
-    // Singles are rare: they are marked all at once, and the sweep passes
-    // over eight unmarked cells at a time.
-    std::array<std::uint8_t, 88> single{};
+    // Singles are rare: they are marked all at once, and the sweep jumps
+    // from one mark to the next, four cells at a time.
+    std::array<std::uint16_t, 84> single{};
     for (int cell = 0; cell < 81; ++cell) {
         single[cell] = isSingleDigit(board.candidates[cell]);
     }
     for (int cell = 0; cell < 81; ++cell) {
-        std::uint64_t eight = 0;
-        std::memcpy(&eight, &single[cell], sizeof eight);
-        if (eight == 0) {
-            cell += 7;
+        std::uint64_t four = 0;
+        std::memcpy(&four, &single[cell], sizeof four);
+        if (four == 0) {
+            cell += 3;
             continue;
         }
-        if (!single[cell]) {
-            continue;
-        }
+        cell += std::countr_zero(four) / 16;
         const DigitMask digit = board.candidates[cell];
         board.place(cell, std::countr_zero(static_cast<unsigned>(digit)));
         board.candidates[cell] = 0;
