@@ -1,5 +1,7 @@
 #include "band_search.h"
 
+#include <bit>
+
 namespace {
 
 // A band is three rows; bit 9·r + c of a band's board is its row r, column c.
@@ -13,14 +15,14 @@ constexpr BandBits columnOfBand(int c) { return inEachRow(1u << c); }
 constexpr int bandOf(int cell) { return rowOf(cell) / 3; }
 constexpr BandBits bitOf(int cell) { return 1u << (9 * (rowOf(cell) % 3) + columnOf(cell)); }
 
-int lowestBit(BandBits bits) { return __builtin_ctz(bits); }
+int lowestBit(BandBits bits) { return std::countr_zero(bits); }
 
 // The engine's number of the cell at each bit of each band.
 constexpr std::array<std::array<std::uint8_t, 27>, 3> makeCellAt()
 {
     std::array<std::array<std::uint8_t, 27>, 3> cellAt{};
     for (int cell = 0; cell < 81; ++cell) {
-        cellAt[bandOf(cell)][__builtin_ctz(bitOf(cell))] = static_cast<std::uint8_t>(cell);
+        cellAt[bandOf(cell)][std::countr_zero(bitOf(cell))] = static_cast<std::uint8_t>(cell);
     }
     return cellAt;
 }
