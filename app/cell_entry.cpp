@@ -126,3 +126,15 @@ void colourCells()
         }
     }
 }
+
+void checkAllCells()
+{
+    // Each check sets its own cell's flag from scratch and flags only peers
+    // that do clash, so one check per cell leaves no stale flag behind.
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j < 9; ++j) {
+            checkClash(i, j);
+        }
+    }
+    colourCells();
+}

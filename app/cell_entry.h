@@ -12,3 +12,8 @@ void checkClash(int column, int row);
 
 // Shows every clashing cell's digit in red, the others in black.
 void colourCells();
+
+// The checking of an edit, run over every cell at once for values that the
+// program put in as if typed (a pasted puzzle, an undone step): each cell's
+// flag ends up set exactly when its digit repeats in its box, row or column.
+void checkAllCells();

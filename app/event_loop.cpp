@@ -1,8 +1,10 @@
 #include "event_loop.h"
 
-#include "button_commands.h"
 #include "cell_entry.h"
-#include "grid.h"
+#include "hint_command.h"
+#include "main_commands.h"
+#include "main_window.h"
+#include "undo_history.h"
 
 int lastEventKind = 0;
 int lastControlId = 0;
@@ -13,17 +15,18 @@ void dispatchEvent(const UiEvent& event)
     lastEventKind = event.kind;
     if (event.kind == eventControl) {
         lastControlId = event.controlId;
-        if (grid[0][0].fieldId <= lastControlId && lastControlId <= grid[8][8].fieldId) {
+        if (isCellField(lastControlId)) {
             if (event.type == typeTextChanged) {
-                cellEdited(lastControlId);
+                recordUndoStep([fieldId = lastControlId] { cellEdited(fieldId); });
             }
-            return;
-        }
-        for (const ButtonCommand& command : buttonCommands()) {
-            if (command.buttonId == lastControlId) {
-                command.run();
+        } else {
+            for (const MainCommand& command : mainCommands()) {
+                if (command.id == lastControlId) {
+                    command.run();
+                }
             }
         }
+        dropHintIfGridChanged();
     } else if (event.kind == eventClose) {
         quit = 1;
     }

@@ -8,8 +8,8 @@ extern int lastEventKind;
 extern int lastControlId;
 extern int quit;
 
-// Handles one event: a button's command, a user's edit of a cell field, or a
-// close request, which sets quit.
+// Handles one event: a command of the main window (a button, a key or a menu
+// entry), a user's edit of a cell field, or a close request, which sets quit.
 void dispatchEvent(const UiEvent& event);
 
 // Waits for events and dispatches them until a close request arrives.

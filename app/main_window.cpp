@@ -1,13 +1,18 @@
 #include "main_window.h"
 
+#include "arrow_keys.h"
 #include "controls.h"
+#include "fitted_text.h"
 #include "fonts.h"
 #include "grid.h"
+#include "key_commands.h"
+#include "main_window_keys.h"
 #include "windows.h"
 
 #include <QWidget>
 
 #include <string>
+#include <vector>
 
 const char* const mainWindowTitle = "Kelvaro - (c) 2026 Kelvaro team";
 
@@ -61,5 +66,23 @@ bool openMainWindow()
     setDefaultControlFont(-1);
 
     createFrame(mainWindow, 275, 5, 70, 155);
+    // A hint's reason goes in the free corner below the buttons, where it
+    // covers no cell.
+    createFittedText(mainWindow, hintTextId, 275, 165, 72, 104);
+
+    std::vector<int> readingOrder;
+    for (int j = 0; j < 9; ++j) {
+        for (int i = 0; i < 9; ++i) {
+            readingOrder.push_back(grid[i][j].fieldId);
+        }
+    }
+    arrangeForArrowKeys(readingOrder, 9);
+    addKeyCommands(mainWindow, mainWindowKeys());
+    focusNoControl(mainWindow);
     return true;
+}
+
+bool isCellField(int controlId)
+{
+    return grid[0][0].fieldId <= controlId && controlId <= grid[8][8].fieldId;
 }

@@ -11,6 +11,9 @@ constexpr int clearButtonId = 2;
 constexpr int printButtonId = 3;
 constexpr int aboutButtonId = 4;
 
+// The text below the button frame that gives a hint's reason.
+constexpr int hintTextId = 106;
+
 // The cell font, font number 1.
 constexpr int cellFont = 1;
 
@@ -21,7 +24,13 @@ constexpr int cellOffset(int index) { return 2 + 29 * index + 3 * (index / 3); }
 
 extern const char* const mainWindowTitle;
 
-// Opens the main window and ties every cell of the grid to its field. Returns
-// false, creating no control and leaving the grid alone, when the window
-// cannot be opened.
+// Whether a control id is one of the cell fields'; the bounds are read from
+// the grid, which ties the cells to their fields.
+bool isCellField(int controlId);
+
+// Opens the main window, with no control focused, and ties every cell of the
+// grid to its field; the arrow keys move between the fields as the cells lie,
+// and the window's keys and the fields' context menu are those of
+// main_window_keys.h. Returns false, creating no control and leaving the grid
+// alone, when the window cannot be opened.
 bool openMainWindow();

@@ -1,3 +1,4 @@
+#include "checked_output.h"
 #include "commands.h"
 #include "generate_options.h"
 #include "puzzle_builder.h"
@@ -81,7 +82,9 @@ int runBenchGenerate(const std::vector<std::string>& args)
         } else {
             std::printf("-\t-\n");
         }
-        std::fflush(stdout);
+        if (!flushOut()) {
+            return 1;
+        }
         if (r.unique != r.puzzles) {
             status = 1;
         }

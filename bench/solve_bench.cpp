@@ -1,4 +1,6 @@
+#include "checked_output.h"
 #include "commands.h"
+#include "line_reader.h"
 #include "puzzle_text.h"
 #include "qqwing_peer.h"
 #include "solve_command.h"
@@ -54,17 +56,22 @@ bool benchFile(const std::string& path, FileResult& result)
     bool clean = true;
     std::vector<Board> puzzles;
     std::vector<long> lineNumbers;
-    std::string line;
-    for (long number = 1; std::getline(in, line); ++number) {
+    std::string readError;
+    const bool read = readLines(in, [&](const InputLine& line) {
         Board board;
         std::string reason;
-        if (!parsePuzzle(line, board, reason)) {
-            std::cerr << "error: " << path << ": line " << number << ": " << reason << '\n';
+        if (!parsePuzzleLine(line, board, reason)) {
+            std::cerr << "error: " << path << ": line " << line.number << ": " << reason << '\n';
             clean = false;
-            continue;
+            return true;
         }
         puzzles.push_back(board);
-        lineNumbers.push_back(number);
+        lineNumbers.push_back(line.number);
+        return true;
+    }, readError);
+    if (!read) {
+        std::cerr << "error: cannot read " << path << ": " << readError << '\n';
+        return false;
     }
 
     std::vector<Board> results(puzzles.size());
@@ -155,7 +162,9 @@ int runBench(const std::vector<std::string>& args)
         } else {
             std::printf("-\t-\t-\n");
         }
-        std::fflush(stdout);
+        if (!flushOut()) {
+            return 1;
+        }
     }
     return status;
 }

@@ -1,3 +1,4 @@
+#include "checked_output.h"
 #include "commands.h"
 #include "generate_options.h"
 #include "puzzle_builder.h"
@@ -18,10 +19,11 @@ int runGenerate(const std::vector<std::string>& args)
     const auto seed = options.seed.value_or(
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     RandomInt random(seed);
-    std::ios::sync_with_stdio(false);
     for (long n = 0; n < *options.count; ++n) {
         const PuzzleBuild build = buildPuzzle(*options.difficulty, std::ref(random), [](int) {});
-        std::cout << formatPuzzle(build.puzzle) << '\n';
+        if (!writeOut(formatPuzzle(build.puzzle) + '\n')) {
+            return 1;
+        }
     }
     return 0;
 }

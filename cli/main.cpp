@@ -1,6 +1,8 @@
+#include "checked_output.h"
 #include "commands.h"
 
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,8 @@ constexpr Command commands[] = {
     {"bench", runBench},
     {"generate", runGenerate},
     {"bench-generate", runBenchGenerate},
+    {"rate", runRate},
+    {"explain", runExplain},
 };
 
 int usage()
@@ -24,7 +28,9 @@ int usage()
     std::fputs("usage: kelvaro-engine solve < puzzles\n"
                "       kelvaro-engine bench FILE...\n"
                "       kelvaro-engine generate --difficulty 1-4 --count N [--seed S]\n"
-               "       kelvaro-engine bench-generate [--count N] [--seed S]\n",
+               "       kelvaro-engine bench-generate [--count N] [--seed S]\n"
+               "       kelvaro-engine rate < puzzles\n"
+               "       kelvaro-engine explain < puzzles\n",
                stderr);
     return 2;
 }
@@ -37,9 +43,17 @@ int main(int argc, char** argv)
         return usage();
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
+    // Unsynced from stdio, standard input reads faster and reports its read
+    // errors instead of ending as if the input were empty.
+    std::ios::sync_with_stdio(false);
     for (const Command& command : commands) {
         if (command.name == argv[1]) {
-            return command.run(args);
+            const int status = command.run(args);
+            if (!flushOut()) {
+                std::fprintf(stderr, "error: cannot write the output: %s\n", outputFailure());
+                return 1;
+            }
+            return status;
         }
     }
     return usage();

@@ -2,9 +2,6 @@
 
 bool parsePuzzle(std::string_view line, Board& board, std::string& reason)
 {
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
     if (line.size() != 81) {
         reason = "expected 81 characters, found " + std::to_string(line.size());
         return false;
@@ -20,6 +17,15 @@ bool parsePuzzle(std::string_view line, Board& board, std::string& reason)
         }
     }
     return true;
+}
+
+bool parsePuzzleLine(const InputLine& line, Board& board, std::string& reason)
+{
+    if (!line.error.empty()) {
+        reason = line.error;
+        return false;
+    }
+    return parsePuzzle(line.text, board, reason);
 }
 
 std::string formatPuzzle(const Board& board)

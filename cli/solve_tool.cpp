@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "puzzle_input.h"
 #include "puzzle_text.h"
 #include "solve_command.h"
 
@@ -11,22 +12,11 @@ int runSolve(const std::vector<std::string>& args)
         std::cerr << "usage: kelvaro-engine solve < puzzles\n";
         return 2;
     }
-    std::ios::sync_with_stdio(false);
-    int status = 0;
-    std::string line;
-    for (long number = 1; std::getline(std::cin, line); ++number) {
-        Board board;
-        std::string reason;
-        if (!parsePuzzle(line, board, reason)) {
-            std::cerr << "error: line " << number << ": " << reason << '\n';
-            status = 1;
-            continue;
-        }
+    return answerPuzzles([](Board& board) {
         const char* outcome = "clash";
         if (!givensClash(board)) {
             outcome = solvePuzzle(board) ? "solved" : "nosolution";
         }
-        std::cout << formatPuzzle(board) << ' ' << outcome << '\n';
-    }
-    return status;
+        return formatPuzzle(board) + ' ' + outcome + '\n';
+    });
 }

@@ -20,6 +20,9 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The games folder, the copyright file and the changelog of a Debian package.
+set(CPACK_KELVARO_DEBIAN_DIR ${PROJECT_SOURCE_DIR}/data/debian)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/debian_layout.cmake)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.kelvaro.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its window-system plugins and the SVG icon engine at run time, and

@@ -11,7 +11,7 @@ packages=(
   # the desktop program
   qt6-base-dev qt6-webengine-dev qt6-svg-dev libqt6svg6 fonts-liberation
   # headless window, print and install checks
-  xvfb xauth poppler-utils desktop-file-utils appstream dpkg-dev
+  xvfb xauth poppler-utils desktop-file-utils appstream dpkg-dev lintian
 )
 
 missing=()

@@ -1,12 +1,17 @@
 #include "controls.h"
 
+#include "arrow_keys.h"
 #include "controls_registry.h"
 #include "events.h"
 #include "fonts.h"
+#include "key_commands_qt.h"
 #include "windows.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -14,10 +19,34 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
+#include <utility>
+
 namespace {
 
 constexpr int firstLayerId = 1000;
 int nextLayerId = firstLayerId;
+
+Qt::KeyboardModifiers withoutKeypad(const QKeyEvent* event)
+{
+    return event->modifiers() & ~Qt::KeypadModifier;
+}
+
+// Return and Enter press a focused button, as Space does.
+class PushButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && withoutKeypad(event) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
 
 class EntryField : public QLineEdit {
 public:
@@ -28,10 +57,59 @@ public:
     }
 
 protected:
+    bool event(QEvent* event) override
+    {
+        // The window's key commands go before the field's own editing keys
+        // (its copy, paste and undo of one field's text).
+        if (event->type() == QEvent::ShortcutOverride
+            && isKeyCommand(window(), *static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return true;
+        }
+        return QLineEdit::event(event);
+    }
+
+    // The text is selected whenever the field gains the focus, so that what
+    // is typed next replaces it. A click places the caret after focusing,
+    // so for a click the selection is made once the press is handled.
     void focusInEvent(QFocusEvent* event) override
     {
         QLineEdit::focusInEvent(event);
+        if (event->reason() == Qt::MouseFocusReason) {
+            selectAfterPress_ = true;
+        } else {
+            selectAll();
+        }
         postControlEvent(window_, id_, typeFocusGained);
+    }
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        QLineEdit::mousePressEvent(event);
+        if (std::exchange(selectAfterPress_, false)) {
+            selectAll();
+        }
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (withoutKeypad(event) == Qt::NoModifier) {
+            const int target = arrowTarget(id_, event->key());
+            if (target != id_) {
+                if (QWidget* next = findControl(target)) {
+                    next->setFocus(Qt::OtherFocusReason);
+                }
+                return;
+            }
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        if (!showContextMenu(window(), event->globalPos())) {
+            QLineEdit::contextMenuEvent(event);
+        }
     }
 
     void focusOutEvent(QFocusEvent* event) override
@@ -43,6 +121,7 @@ protected:
 private:
     int window_;
     int id_;
+    bool selectAfterPress_ = false;
 };
 
 Qt::Alignment qtAlignment(TextAlign align)
@@ -83,7 +162,7 @@ QWidget* createButton(int window, int id, const std::string& caption, int x, int
     if (parent == nullptr) {
         return nullptr;
     }
-    auto* button = new QPushButton(QString::fromStdString(caption), parent);
+    auto* button = new PushButton(QString::fromStdString(caption), parent);
     button->setAutoDefault(false);
     raisePressedOnClick(button, window, id);
     return place(button, window, id, x, y, w, h);
@@ -230,5 +309,18 @@ void setProgressPosition(int id, int position)
     if (auto* bar = qobject_cast<QProgressBar*>(findControl(id))) {
         bar->setValue(position);
         bar->repaint();
+    }
+}
+
+int focusedControl()
+{
+    const QWidget* focused = QApplication::focusWidget();
+    return focused == nullptr ? -1 : findControlId(focused);
+}
+
+void insertText(int id, std::string_view text)
+{
+    if (auto* field = qobject_cast<QLineEdit*>(findControl(id))) {
+        field->insert(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
 }

@@ -13,7 +13,8 @@ class QWidget;
 
 enum class TextAlign { left, centre };
 
-// Raises a control event of type typePressed when clicked.
+// Raises a control event of type typePressed when clicked, or when Space,
+// Return or Enter is pressed while it has the focus.
 QWidget* createButton(int window, int id, const std::string& caption, int x, int y, int w, int h);
 
 // The option buttons of one window form one group: checking one unchecks the
@@ -26,6 +27,10 @@ QWidget* createOptionButton(int window, int id, const std::string& caption, int 
 // wider than the field. Raises typeTextChanged for every edit the user makes
 // (typing, pasting, deleting) and never for text the program sets; raises
 // typeFocusGained and typeFocusLost when the keyboard focus comes and goes.
+// Its text is selected whenever it gains the focus, so that what is typed
+// next replaces it. The arrow keys move the focus on as arrow_keys.h
+// arranges; its context menu holds the window's key commands
+// (key_commands.h), whose keys go before its own.
 QWidget* createEntryField(int window, int id, int x, int y, int w, int h,
                           TextAlign align = TextAlign::left);
 
@@ -53,3 +58,11 @@ void setControlFont(int id, int fontNumber);
 // Moves the bar and draws it at once: the program may be busy for a while
 // without handling any window events.
 void setProgressPosition(int id, int position);
+
+// The control that has the keyboard focus, or -1 when none of the program's
+// controls has it.
+int focusedControl();
+
+// Puts text into the entry field at its caret, over its selection, as a
+// paste of the user's would, and raises typeTextChanged.
+void insertText(int id, std::string_view text);

@@ -24,6 +24,16 @@ QWidget* findControl(int id)
     return found == controls.end() ? nullptr : found->second.widget.data();
 }
 
+int findControlId(const QWidget* control)
+{
+    for (const auto& [id, registered] : controls) {
+        if (control != nullptr && registered.widget == control) {
+            return id;
+        }
+    }
+    return -1;
+}
+
 void forgetControlsOf(int window)
 {
     std::erase_if(controls, [window](const auto& entry) { return entry.second.window == window; });

@@ -158,6 +158,13 @@ void closeAllWindows()
 
 bool windowIsOpen(int number) { return findWindow(number) != nullptr; }
 
+void focusNoControl(int number)
+{
+    if (QWidget* window = findWindow(number)) {
+        window->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 QWidget* findWindow(int number)
 {
     const auto found = openWindows.find(number);

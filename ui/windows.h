@@ -37,5 +37,10 @@ void closeAllWindows();
 
 bool windowIsOpen(int number);
 
+// Gives the keyboard focus to the window itself, so that none of its controls
+// holds it: keys reach no control until the user picks one, and the first
+// Tab goes to the first tab stop.
+void focusNoControl(int number);
+
 // The widget of an open window, or null.
 QWidget* findWindow(int number);

@@ -3,6 +3,9 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 using MainLoop = MainWindowTest;
@@ -78,15 +81,27 @@ TEST_F(MainLoop, ClosingTheMainWindowEndsTheLoopAndLeavesClosingToTheProgram)
 
 TEST_F(MainLoop, EditsAndPressesAreHandledInOrderUntilTheClose)
 {
-    // One user action at a time, the loop waiting between them.
-    QTimer::singleShot(0, [] { QTest::keyClicks(field(17), "9"); });
-    QTimer::singleShot(10, [] { QTest::keyClicks(field(18), "9"); });
-    QTimer::singleShot(20, [] {
-        ASSERT_EQ(grid[0][1].clash, 1);
-        QTest::mouseClick(findControl(clearButtonId), Qt::LeftButton);
+    // One user action at a time, the loop waiting between them: the timer
+    // acts at most once in each pass of the loop's wait, and each action's
+    // event ends that wait, however late the timer comes.
+    const std::vector<std::function<void()>> actions = {
+        [] { QTest::keyClicks(field(17), "9"); },
+        [] { QTest::keyClicks(field(18), "9"); },
+        [] {
+            ASSERT_EQ(grid[0][1].clash, 1);
+            QTest::mouseClick(findControl(clearButtonId), Qt::LeftButton);
+        },
+        [] { QTest::keyClicks(field(19), "2"); },
+        [] { postCloseEvent(mainWindow); },
+    };
+    std::size_t next = 0;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (next < actions.size()) {
+            actions[next++]();
+        }
     });
-    QTimer::singleShot(30, [] { QTest::keyClicks(field(19), "2"); });
-    QTimer::singleShot(40, [] { postCloseEvent(mainWindow); });
+    user.start(10);
     runMainLoop();
     EXPECT_EQ(value(0, 0), "");
     EXPECT_EQ(value(0, 1), "");

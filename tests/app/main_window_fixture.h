@@ -4,8 +4,10 @@
 #include "event_loop.h"
 #include "fonts.h"
 #include "grid.h"
+#include "hint_command.h"
 #include "main_window.h"
 #include "pending_events.h"
+#include "undo_history.h"
 #include "windows.h"
 
 #include <QLineEdit>
@@ -22,6 +24,8 @@ protected:
     void SetUp() override
     {
         resetEngineState();
+        forgetUndoSteps();
+        forgetHint();
         discardEvents();
         quit = 0;
         ASSERT_TRUE(openMainWindow());
@@ -61,12 +65,32 @@ public:
         }
     }
 
-    static void pressKey(int column, int row, Qt::Key key)
+    // Gives the cell's field the focus anew, so that its digit is selected,
+    // and types over it.
+    static void typeOver(int column, int row, const std::string& keys)
+    {
+        window()->setFocus();
+        typeInto(column, row, keys);
+    }
+
+    static void pressKey(int column, int row, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QLineEdit* target = cellField(column, row);
         target->setFocus();
-        QTest::keyClick(target, key);
+        QTest::keyClick(target, key, modifiers);
         dispatchPending();
+    }
+
+    // The grid's values in reading order, '.' for an empty cell.
+    static std::string gridInReadingOrder()
+    {
+        std::string values;
+        for (int row = 0; row < 9; ++row) {
+            for (int column = 0; column < 9; ++column) {
+                values += value(column, row).empty() ? "." : value(column, row);
+            }
+        }
+        return values;
     }
 
     // A puzzle as 81 characters in reading order, '.' for an empty cell,

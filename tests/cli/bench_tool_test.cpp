@@ -1,8 +1,7 @@
+#include "engine_run.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -31,18 +30,11 @@ TEST(BenchTool, APuzzleTheComparisonCannotFinishIsCountedApart)
                       ("kelvaro-bench-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".txt");
     std::ofstream(file) << "...3......37.......4..6.38......2..3..8..6...3..........5..........3..7....6.....\n"
                         << "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n";
-    const std::string command = std::string(KELVARO_ENGINE_BINARY) + " bench " + file.string() + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        out.append(buffer, n);
-    }
-    const int raw = pclose(pipe);
+    const EngineRun run = runEngine("bench " + file.string(), "");
     std::filesystem::remove(file);
+    const std::string& out = run.out;
 
-    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << out;
+    EXPECT_EQ(run.status, 0) << run.err;
     std::istringstream lines(out);
     std::string header;
     std::string row;

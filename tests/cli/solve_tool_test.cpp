@@ -1,45 +1,15 @@
+#include "engine_run.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 // Runs `kelvaro-engine solve` on the given standard input.
-ToolRun solve(const std::string& input)
+EngineRun solve(const std::string& input)
 {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("kelvaro-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir);
-    const auto in = dir / "in.txt";
-    const auto out = dir / "out.txt";
-    const auto err = dir / "err.txt";
-    std::ofstream(in, std::ios::binary) << input;
-    const std::string command = std::string(KELVARO_ENGINE_BINARY) + " solve <" + in.string() + " >" +
-                                out.string() + " 2>" + err.string();
-    ToolRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::stringstream o;
-    o << std::ifstream(out).rdbuf();
-    run.out = o.str();
-    std::stringstream e;
-    e << std::ifstream(err).rdbuf();
-    run.err = e.str();
-    std::filesystem::remove_all(dir);
-    return run;
+    return runEngine("solve", input);
 }
 
 const std::string classic =
@@ -52,7 +22,7 @@ const std::string noSolution = "........9" + std::string(63, '.') + "12345678.";
 
 TEST(SolveTool, AnswersEachPuzzleWithItsGridAndStatus)
 {
-    const ToolRun run = solve(classic + "\n" + noSolution + "\n" + "11" + std::string(79, '.') + "\n");
+    const EngineRun run = solve(classic + "\n" + noSolution + "\n" + "11" + std::string(79, '.') + "\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, classicSolved + " solved\n" + noSolution + " nosolution\n" + "11" + std::string(79, '.') +
                            " clash\n");
@@ -61,7 +31,7 @@ TEST(SolveTool, AnswersEachPuzzleWithItsGridAndStatus)
 
 TEST(SolveTool, EmptyGridGetsTheFirstFillingInReadingOrder)
 {
-    const ToolRun run = solve(std::string(81, '0') + "\n");
+    const EngineRun run = solve(std::string(81, '0') + "\n");
     EXPECT_EQ(run.out,
               "123456789456789123789123456214365897365897214897214365531642978642978531978531642 solved\n");
 }
@@ -70,7 +40,7 @@ TEST(SolveTool, MalformedLinesAreReportedAndSkippedWhileTheRestIsAnswered)
 {
     std::string bad = classic;
     bad[10] = 'a';
-    const ToolRun run = solve("12\n" + bad + "\n" + classic + "\r\n" + std::string(1 << 20, '5') + "\n" + classic);
+    const EngineRun run = solve("12\n" + bad + "\n" + classic + "\r\n" + std::string(1 << 20, '5') + "\n" + classic);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, classicSolved + " solved\n" + classicSolved + " solved\n");
     EXPECT_NE(run.err.find("error: line 1: "), std::string::npos) << run.err;
@@ -80,9 +50,17 @@ TEST(SolveTool, MalformedLinesAreReportedAndSkippedWhileTheRestIsAnswered)
     EXPECT_EQ(run.err.find("error: line 5"), std::string::npos) << run.err;
 }
 
+TEST(SolveTool, ReadsAByteOrderMarkTrailingBlanksAndLoneCarriageReturnsButNoOtherBlank)
+{
+    const EngineRun run = solve("\xEF\xBB\xBF" + classic + " \t\r" + noSolution + "\r" + classic + "\t\r" + " " + classic);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, classicSolved + " solved\n" + noSolution + " nosolution\n" + classicSolved + " solved\n");
+    EXPECT_EQ(run.err, "error: line 4: expected 81 characters, found 82\n");
+}
+
 TEST(SolveTool, EmptyInputAnswersNothing)
 {
-    const ToolRun run = solve("");
+    const EngineRun run = solve("");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "");

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package with cpack and checks its name, its dependencies on
-# Debian's Qt 6 packages and that it carries every installed file under /usr.
+# Debian's Qt 6 packages, that it carries every installed file under /usr in
+# Debian's layout, and its changelog and copyright file.
 # Usage: check_debian_package.sh BUILD_DIR OUTPUT_DIR VERSION APP_ID
 set -uo pipefail
 build_dir=$1 output_dir=$2 version=$3 app_id=$4
@@ -30,14 +31,29 @@ for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
   grep -qxF "$needed" <<<"$depended_on" || fail "the package does not depend on $needed"
 done
 
+# Debian keeps a game's programs in /usr/games, with their manual pages in
+# section 6, and every package's copyright and changelog under its doc folder.
 contents=$(dpkg-deb -c "$package" | awk '{print $NF}')
-for file in usr/bin/kelvaro usr/bin/kelvaro-engine \
+for file in usr/games/kelvaro usr/games/kelvaro-engine \
+            usr/share/man/man6/kelvaro.6.gz usr/share/man/man6/kelvaro-engine.6.gz \
+            usr/share/doc/kelvaro/copyright usr/share/doc/kelvaro/changelog.gz \
             "usr/share/applications/$app_id.desktop" \
             "usr/share/metainfo/$app_id.metainfo.xml" \
             "usr/share/icons/hicolor/32x32/apps/$app_id.png" \
             "usr/share/icons/hicolor/scalable/apps/$app_id.svg"; do
   grep -qxF "./$file" <<<"$contents" || fail "the package lacks /$file"
 done
+
+! grep -q '^\./usr/bin/' <<<"$contents" || fail "the package still has programs in /usr/bin"
+
+unpacked=$output_dir/unpacked
+dpkg-deb -x "$package" "$unpacked"
+changelog_version=$(gzip -dc "$unpacked/usr/share/doc/kelvaro/changelog.gz" |
+                    sed -n '1s/^kelvaro (\([^)]*\)).*/\1/p')
+[ "$changelog_version" = "$version" ] ||
+  fail "the changelog's newest entry is '$changelog_version', not $version"
+grep -qx 'License: GPL-3+' "$unpacked/usr/share/doc/kelvaro/copyright" ||
+  fail "the copyright file does not license the program under GPL-3+"
 
 [ "$failures" -eq 0 ] && echo "$package is complete"
 exit $((failures > 0))

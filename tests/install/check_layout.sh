@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks an installed tree against where the freedesktop standards look: the
 # menu entry under share/applications, icons in the hicolor theme, AppStream
-# data under share/metainfo, the programs in bin, and nothing else.
+# data under share/metainfo, the programs in bin with their manual pages, and
+# nothing else.
 # Usage: check_layout.sh PREFIX APP_ID VERSION SOURCE_DIR BUILD_DIR
 set -uo pipefail
 prefix=$1 app_id=$2 version=$3 source_dir=$4 build_dir=$5
@@ -72,8 +73,20 @@ else
   fail "$metainfo is missing"
 fi
 
+for program in kelvaro kelvaro-engine; do
+  page=share/man/man6/$program.6.gz
+  if [ -f "$prefix/$page" ]; then
+    heading=$(gzip -dc "$prefix/$page" | grep -m 1 '^\.TH ')
+    [[ $heading == ".TH ${program^^} 6 "*"Kelvaro $version"* ]] ||
+      fail "$page does not open with the page of $program, version $version: $heading"
+  else
+    fail "$page is missing"
+  fi
+done
+
 # Anything else would be a stray file in every package built from this tree.
-expected=$(printf '%s\n' bin/kelvaro bin/kelvaro-engine "$desktop" "$metainfo" "$png" "$svg" | sort)
+expected=$(printf '%s\n' bin/kelvaro bin/kelvaro-engine "$desktop" "$metainfo" "$png" "$svg" \
+                   share/man/man6/kelvaro.6.gz share/man/man6/kelvaro-engine.6.gz | sort)
 installed=$(cd "$prefix" && find . -type f -printf '%P\n' | sort)
 unexpected=$(comm -13 <(echo "$expected") <(echo "$installed"))
 [ -z "$unexpected" ] || fail "installed but not expected: $unexpected"

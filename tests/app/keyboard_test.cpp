@@ -1,0 +1,182 @@
+#include "about_command.h"
+#include "clear_command.h"
+#include "about_windows.h"
+#include "clipboard.h"
+#include "controls.h"
+#include "difficulty_dialog.h"
+#include "generate_command.h"
+#include "main_window_fixture.h"
+
+#include <QApplication>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Focus = MainWindowTest;
+using ArrowKeys = MainWindowTest;
+using TypingOver = MainWindowTest;
+using WindowKeys = MainWindowTest;
+
+// Events still queued that would run a command; focus changes are no such.
+int commandsLeft()
+{
+    const std::vector<UiEvent> left = takePendingEvents();
+    return static_cast<int>(std::count_if(left.begin(), left.end(), [](const UiEvent& event) {
+        return event.kind == eventControl && event.type == typePressed;
+    }));
+}
+
+TEST_F(Focus, NoControlHasItAtStartAndTheFirstTabGoesToSolve)
+{
+    EXPECT_EQ(focusedControl(), -1);
+    QTest::keyClick(window(), Qt::Key_Space);
+    EXPECT_EQ(commandsLeft(), 0) << "a stray key pressed something";
+    QTest::keyClick(window(), Qt::Key_Tab);
+    EXPECT_EQ(focusedControl(), solveButtonId);
+}
+
+TEST_F(Focus, ReturnAndEnterPressTheFocusedButton)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        typeInto(6, 6, "4");
+        findControl(clearButtonId)->setFocus();
+        QTest::keyClick(findControl(clearButtonId), key);
+        dispatchPending();
+        EXPECT_EQ(value(6, 6), "") << "Clear was not pressed";
+    }
+}
+
+// Where each key leads from every field, one step at a time.
+TEST_F(ArrowKeys, StepToTheNextFieldAndWrapWithinTheRowOrColumn)
+{
+    const struct {
+        Qt::Key key;
+        int columnStep;
+        int rowStep;
+    } moves[] = {
+        {Qt::Key_Right, 1, 0}, {Qt::Key_Left, 8, 0}, {Qt::Key_Down, 0, 1}, {Qt::Key_Up, 0, 8}};
+    for (const auto& move : moves) {
+        for (int column = 0; column < 9; ++column) {
+            for (int row = 0; row < 9; ++row) {
+                pressKey(column, row, move.key);
+                const int expected =
+                    cellFieldId((column + move.columnStep) % 9, (row + move.rowStep) % 9);
+                ASSERT_EQ(focusedControl(), expected)
+                    << move.key << " from " << column << ", " << row;
+            }
+        }
+    }
+    pressKey(4, 6, Qt::Key_Home);
+    EXPECT_EQ(focusedControl(), cellFieldId(0, 6));
+    pressKey(4, 6, Qt::Key_End);
+    EXPECT_EQ(focusedControl(), cellFieldId(8, 6));
+    pressKey(4, 6, Qt::Key_Tab);
+    EXPECT_EQ(focusedControl(), cellFieldId(4, 7)) << "Tab keeps its order down the columns";
+}
+
+TEST_F(TypingOver, TheNextDigitReplacesTheOneInAFieldThatGainsTheFocus)
+{
+    typeInto(4, 4, "7");
+    typeInto(0, 0, "1");
+    // By a click on the digit's right half, where the caret would land after it.
+    QTest::mouseClick(cellField(4, 4), Qt::LeftButton, {}, QPoint(25, 15));
+    QTest::keyClicks(cellField(4, 4), "3");
+    dispatchPending();
+    EXPECT_EQ(value(4, 4), "3");
+    // By an arrow.
+    pressKey(3, 4, Qt::Key_Right);
+    QTest::keyClicks(cellField(4, 4), "9");
+    dispatchPending();
+    EXPECT_EQ(value(4, 4), "9");
+    EXPECT_EQ(cellField(4, 4)->text(), QString("9"));
+}
+
+TEST_F(WindowKeys, TheCellsContextMenuOffersTheGridCommandsWithTheirKeys)
+{
+    std::vector<std::pair<QString, QString>> entries;
+    QTimer::singleShot(50, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (const QAction* action : menu->actions()) {
+            entries.emplace_back(action->text(), action->shortcut().toString());
+        }
+        menu->actions().at(1)->trigger();
+        menu->close();
+    });
+    setClipboardText(std::string(80, '.') + "4");
+    const QPoint inField(10, 10);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, inField,
+                            cellField(2, 2)->mapToGlobal(inField));
+    QApplication::sendEvent(cellField(2, 2), &click);
+    dispatchPending();
+
+    const std::vector<std::pair<QString, QString>> expected = {{"Copy puzzle", "Ctrl+C"},
+                                                               {"Paste puzzle", "Ctrl+V"},
+                                                               {"Undo", "Ctrl+Z"},
+                                                               {"Redo", "Ctrl+Shift+Z"},
+                                                               {"Hint", "Ctrl+H"},
+                                                               {"Check puzzle", "Ctrl+K"}};
+    EXPECT_EQ(entries, expected);
+    EXPECT_EQ(value(8, 8), "4") << "Paste puzzle did not paste";
+}
+
+// Every key of the main window, pressed in a cell field: each would change the
+// grid or open a window if it acted.
+void pressEveryWindowKey()
+{
+    MainWindowTest::window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(MainWindowTest::window()));
+    QLineEdit* field = MainWindowTest::cellField(4, 4);
+    field->setFocus();
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Y, Qt::ControlModifier},
+        {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_Insert, Qt::ShiftModifier},
+        {Qt::Key_C, Qt::ControlModifier}, {Qt::Key_N, Qt::ControlModifier},
+        {Qt::Key_P, Qt::ControlModifier}};
+    for (const auto& [key, modifiers] : keys) {
+        QTest::keyClick(field, key, modifiers);
+    }
+}
+
+TEST_F(WindowKeys, AreDroppedWhileTheAboutWindowOrTheDifficultyDialogWaits)
+{
+    typeInto(0, 0, "5");
+    typeOver(0, 0, "6");  // an undo would bring back the 5
+    const std::string pasted = std::string(80, '.') + "4";
+    setClipboardText(pasted);
+    // The keys must be taken, or the test would pass for keys never heard.
+    int taken = 0;
+    for (QAction* action : window()->actions()) {
+        QObject::connect(action, &QAction::triggered, [&taken] { ++taken; });
+    }
+
+    QTimer::singleShot(30, [] {
+        pressEveryWindowKey();
+        findWindow(aboutWindow)->close();
+    });
+    aboutCommand();
+    EXPECT_EQ(taken, 7);
+    EXPECT_EQ(commandsLeft(), 0) << "a key's event was kept for the main loop";
+    EXPECT_EQ(gridInReadingOrder(), "6" + std::string(80, '.'));
+    EXPECT_EQ(clipboardText(), pasted) << "Copy puzzle acted";
+
+    QTimer::singleShot(30, [] {
+        pressEveryWindowKey();
+        QTest::mouseClick(findControl(difficultyOkId), Qt::LeftButton);
+    });
+    generateCommand(clearCommand);
+    EXPECT_EQ(taken, 14);
+    EXPECT_EQ(commandsLeft(), 0) << "a key's event was kept for the main loop";
+    EXPECT_EQ(fieldsInReadingOrder(), gridInReadingOrder());
+    EXPECT_NE(gridInReadingOrder(), pasted);
+    EXPECT_EQ(clipboardText(), pasted) << "Copy puzzle acted";
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+#include "clipboard.h"
+#include "main_window_fixture.h"
+#include "message_answer.h"
+#include "pasted_puzzle.h"
+
+namespace {
+
+const std::string puzzle =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+TEST(PastedPuzzle, ReadsOneLineOrNineLinesWithTheirMarksAndSeparators)
+{
+    const char* const forms[] = {
+        "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79",
+        "530070000600195000098000060800060003400803001700020006060000280000419005000080079\r\n",
+        "53__7_***6**195***_98****6*8___6___34**8*3**17___2___6_6****28____419**5****8__79",
+        "53..7....\n6..195...\n.98....6.\n8...6...3\n4..8.3..1\n"
+        "7...2...6\n.6....28.\n...419..5\n....8..79\n",
+        "+-------+-------+-------+\r\n"
+        "| 5 3 . | . 7 . | . . . |\r\n| 6 . . | 1 9 5 | . . . |\r\n| . 9 8 | . . . | . 6 . |\r\n"
+        "+-------+-------+-------+\r\n"
+        "| 8 . . | . 6 . | . . 3 |\r\n| 4 . . | 8 . 3 | . . 1 |\r\n| 7 . . | . 2 . | . . 6 |\r\n"
+        "|-------+-------+-------|\r\n"
+        "| . 6 . | . . . | 2 8 . |\r\n| . . . | 4 1 9 | . . 5 |\r\n| . . . | . 8 . | . 7 9 |\r\n"
+        "+-------+-------+-------+\r\n",
+    };
+    for (const char* form : forms) {
+        std::string read;
+        std::string reason;
+        EXPECT_TRUE(readPastedPuzzle(form, read, reason)) << form << "\n" << reason;
+        EXPECT_EQ(read, puzzle) << form;
+    }
+}
+
+TEST(PastedPuzzle, RefusesAnythingElseAndSaysWhy)
+{
+    const std::pair<std::string, std::string> refused[] = {
+        {puzzle.substr(0, 79), "The pasted text holds 79 cells; a puzzle has 81."},
+        {"7", "The pasted text holds 1 cell; a puzzle has 81."},
+        {"", "The pasted text holds 0 cells; a puzzle has 81."},
+        {puzzle.substr(0, 40) + "x" + puzzle.substr(41),
+         "The pasted text holds \"x\", which is not a digit, an empty-cell mark (. 0 _ *) or a "
+         "separator (| - + space)."},
+        {puzzle.substr(0, 40) + "\xc3\xa9" + puzzle.substr(41),
+         "The pasted text holds a character that is not a digit, an empty-cell mark (. 0 _ *) or a "
+         "separator (| - + space)."},
+        {puzzle.substr(0, 9) + "\n\n" + puzzle.substr(9, 8) + "\n" + puzzle.substr(17, 10) + "\n"
+             + puzzle.substr(27),
+         "Line 3 of the pasted text holds 8 cells; a puzzle is one line of 81 cells or nine lines "
+         "of 9."},
+    };
+    for (const auto& [text, why] : refused) {
+        std::string read = "untouched";
+        std::string reason;
+        EXPECT_FALSE(readPastedPuzzle(text, read, reason)) << text;
+        EXPECT_EQ(reason, why) << text;
+        EXPECT_EQ(read, "untouched");
+    }
+}
+
+using PasteAndCopy = MainWindowTest;
+
+TEST_F(PasteAndCopy, ThePastedGridIsCheckedAsIfTypedAndARefusalChangesNothing)
+{
+    // The pasted puzzle with one digit changed: a 3 in row 0 beside another.
+    std::string clashing = puzzle;
+    clashing[2] = '3';
+    setClipboardText(clashing);
+    pressKey(6, 6, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(gridInReadingOrder(), clashing);
+    EXPECT_EQ(fieldsInReadingOrder(), clashing);
+    for (int column = 0; column < 9; ++column) {
+        for (int row = 0; row < 9; ++row) {
+            const bool red = row == 0 && (column == 1 || column == 2);
+            EXPECT_EQ(grid[column][row].clash, red ? 1 : 0) << column << ", " << row;
+            EXPECT_EQ(colour(column, row), red ? QColor(255, 0, 0) : QColor(1, 0, 0))
+                << column << ", " << row;
+        }
+    }
+
+    setClipboardText(puzzle.substr(1));
+    MessageAnswer answer;
+    pressKey(6, 6, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(answer.seen().text, QString("The pasted text holds 80 cells; a puzzle has 81."));
+    EXPECT_EQ(gridInReadingOrder(), clashing);
+    EXPECT_EQ(fieldsInReadingOrder(), clashing);
+    EXPECT_EQ(colour(2, 0), QColor(255, 0, 0));
+}
+
+TEST_F(PasteAndCopy, OneDigitGoesIntoTheFocusedFieldAndCopyTakesTheWholeGrid)
+{
+    typeInto(2, 2, "4");
+    setClipboardText("7\n");
+    window()->setFocus();
+    pressKey(2, 2, Qt::Key_V, Qt::ControlModifier);
+    dispatchPending();  // the field's edit, which the paste raised
+    EXPECT_EQ(value(2, 2), "7");
+    EXPECT_EQ(gridInReadingOrder(), std::string(20, '.') + "7" + std::string(60, '.'));
+
+    cellField(2, 2)->selectAll();
+    pressKey(2, 2, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboardText(), std::string(20, '.') + "7" + std::string(60, '.'));
+}
+
+}  // namespace

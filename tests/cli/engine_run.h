@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+struct EngineRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs kelvaro-engine with `arguments` through the shell, `input` on its
+// standard input; `redirections` come after the capture of both outputs, so
+// they can replace it (">/dev/full", ">&-", "</tmp").
+EngineRun runEngine(const std::string& arguments, const std::string& input,
+                    const std::string& redirections = "");
