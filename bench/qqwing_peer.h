@@ -1,18 +1,25 @@
 #pragma once
 
 #include <array>
-#include <optional>
+#include <vector>
 
 // QQWing's solver, run beside Kelvaro's as the benchmark's yardstick. Built
 // only where QQWing's library is installed.
+using RowByRow = std::array<int, 81>;  // digits row by row, 0 for empty
+
 struct PeerSolve {
-    std::array<int, 81> solution{};  // row by row
-    bool unique = false;
+    bool finished = false;  // solved and checked within the time limit
+    double seconds = 0;     // the fastest round's solve
+    bool solved = false;
+    bool unique = false;    // checked outside the timing
+    RowByRow solution{};
 };
 
 bool peerAvailable();
 
-// Solves a puzzle given row by row (0 for empty) and returns the seconds the
-// solve took; the result, and whether QQWing finds it unique (checked
-// outside the timing), go into `result`.
-double peerSolve(const std::array<int, 81>& puzzle, std::optional<PeerSolve>& result);
+// Solves every puzzle `rounds` times and keeps each one's fastest time. The
+// solver runs in a child process, and a puzzle whose solve or uniqueness
+// check takes more than `limitSeconds` of processor time ends that process:
+// it is not finished, and the next process goes on with the next puzzle;
+// later rounds leave it out.
+std::vector<PeerSolve> peerSolveAll(const std::vector<RowByRow>& puzzles, int rounds, double limitSeconds);

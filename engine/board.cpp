@@ -2,8 +2,6 @@
 
 #include "grid.h"
 
-#include <bit>
-
 namespace {
 
 constexpr std::array<std::array<std::uint8_t, 9>, 27> makeUnitCells()
@@ -17,6 +15,18 @@ constexpr std::array<std::array<std::uint8_t, 9>, 27> makeUnitCells()
             const int row = 3 * (n % 3) + k % 3;
             units[18 + n][k] = static_cast<std::uint8_t>(cellIndex(column, row));
         }
+    }
+    return units;
+}
+
+constexpr std::array<std::array<std::uint8_t, 3>, 81> makeUnitsOfCell()
+{
+    std::array<std::array<std::uint8_t, 3>, 81> units{};
+    for (int cell = 0; cell < 81; ++cell) {
+        const int i = columnOf(cell);
+        const int j = rowOf(cell);
+        units[cell] = {static_cast<std::uint8_t>(columnUnit(i)), static_cast<std::uint8_t>(rowUnit(j)),
+                       static_cast<std::uint8_t>(boxUnit(i, j))};
     }
     return units;
 }
@@ -44,6 +54,7 @@ constexpr std::array<std::array<std::uint8_t, 20>, 81> makePeerCells()
 
 const std::array<std::array<std::uint8_t, 9>, 27> unitCells = makeUnitCells();
 const std::array<std::array<std::uint8_t, 20>, 81> peerCells = makePeerCells();
+const std::array<std::array<std::uint8_t, 3>, 81> unitsOfCell = makeUnitsOfCell();
 
 DigitMask candidateMask(std::string_view text)
 {
@@ -59,35 +70,58 @@ DigitMask candidateMask(std::string_view text)
     return mask;
 }
 
-std::string candidateText(DigitMask mask)
+namespace {
+
+// The text of a mask, written into a buffer of nine characters; returns its
+// length.
+int writeCandidateText(DigitMask mask, char* text)
 {
     if (mask & testMarker) {
-        return "test";
+        std::string_view("test").copy(text, 4);
+        return 4;
     }
-    std::string text;
+    int length = 0;
     for (int d = 1; d <= 9; ++d) {
         if (mask & digitBit(d)) {
-            text += static_cast<char>('0' + d);
+            text[length++] = static_cast<char>('0' + d);
         }
     }
-    return text;
+    return length;
+}
+
+// Straight into the fixed-length field, without building a string.
+void storeCandidateText(FixedText<9>& field, DigitMask mask)
+{
+    char text[9];
+    field.store(std::string_view(text, static_cast<std::size_t>(writeCandidateText(mask, text))));
+}
+
+}  // namespace
+
+std::string candidateText(DigitMask mask)
+{
+    char text[9];
+    return std::string(text, static_cast<std::size_t>(writeCandidateText(mask, text)));
 }
 
 int candidateLength(DigitMask mask)
 {
-    return (mask & testMarker) ? 4 : std::popcount(static_cast<unsigned>(mask));
+    return (mask & testMarker) ? 4 : bitTotal(mask);
 }
 
 void Board::place(int cell, int digit)
 {
     clear(cell);
     value[cell] = static_cast<std::uint8_t>(digit);
-    const int i = columnOf(cell);
-    const int j = rowOf(cell);
-    for (int unit : {columnUnit(i), rowUnit(j), boxUnit(i, j)}) {
+    for (int unit : unitsOfCell[cell]) {
         if (digitCount[unit][digit]++ == 0) {
             present[unit] |= digitBit(digit);
         }
+    }
+    peerMask[cell] |= digitBit(digit);
+#pragma GCC unroll 20
+    for (int peer : peerCells[cell]) {
+        peerMask[peer] |= digitBit(digit);
     }
 }
 
@@ -98,12 +132,23 @@ void Board::clear(int cell)
         return;
     }
     value[cell] = 0;
-    const int i = columnOf(cell);
-    const int j = rowOf(cell);
-    for (int unit : {columnUnit(i), rowUnit(j), boxUnit(i, j)}) {
+    bool left = false;
+    for (int unit : unitsOfCell[cell]) {
         if (--digitCount[unit][digit] == 0) {
             present[unit] &= static_cast<DigitMask>(~digitBit(digit));
+            left = true;
         }
+    }
+    if (!left) {
+        return;
+    }
+    const auto fromUnits = [this](int c) {
+        const auto& units = unitsOfCell[c];
+        peerMask[c] = present[units[0]] | present[units[1]] | present[units[2]];
+    };
+    fromUnits(cell);
+    for (int peer : peerCells[cell]) {
+        fromUnits(peer);
     }
 }
 
@@ -128,7 +173,7 @@ void Board::toGrid() const
         Cell& target = grid[columnOf(cell)][rowOf(cell)];
         const char digit = static_cast<char>('0' + value[cell]);
         target.value.store(value[cell] ? std::string_view(&digit, 1) : std::string_view());
-        target.candidates.store(candidateText(candidates[cell]));
+        storeCandidateText(target.candidates, candidates[cell]);
     }
     ::progress = progress;
 }

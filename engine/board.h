@@ -32,8 +32,22 @@ constexpr int boxUnit(int column, int row) { return 18 + 3 * (column / 3) + row 
 // for a column, left to right for a row, and for a box column offset outer,
 // row offset inner.
 extern const std::array<std::array<std::uint8_t, 9>, 27> unitCells;
+// The column, row and box of each cell, by unit number.
+extern const std::array<std::array<std::uint8_t, 3>, 81> unitsOfCell;
 // The twenty cells that share a column, row or box with each cell.
 extern const std::array<std::array<std::uint8_t, 20>, 81> peerCells;
+
+// Bit tests and counts written out: the baseline x86-64 target has no POPCNT
+// instruction, and std::popcount and std::has_single_bit then call libgcc.
+// The tests combine without a branch: their outcome follows no pattern.
+constexpr bool isSingleBit(unsigned mask) { return ((mask & (mask - 1)) == 0) & (mask != 0); }
+constexpr int bitTotal(std::uint32_t mask)
+{
+    mask = mask - ((mask >> 1) & 0x55555555u);
+    mask = (mask & 0x33333333u) + ((mask >> 2) & 0x33333333u);
+    mask = (mask + (mask >> 4)) & 0x0F0F0F0Fu;
+    return static_cast<int>((mask * 0x01010101u) >> 24);
+}
 
 DigitMask candidateMask(std::string_view text);
 std::string candidateText(DigitMask mask);
@@ -45,18 +59,17 @@ struct Board {
     std::array<DigitMask, 81> candidates{};
     std::array<std::array<std::uint8_t, 10>, 27> digitCount{};
     std::array<DigitMask, 27> present{};          // digits standing in each unit
+    // Digits standing in each cell's column, row and box, its own value
+    // included: kept by place and clear, since the techniques read them far
+    // more often than digits are placed.
+    std::array<DigitMask, 81> peerMask{};
     std::uint8_t progress = 0;
 
     // Sets a cell's value, replacing whatever it held.
     void place(int cell, int digit);
     void clear(int cell);
 
-    DigitMask peerDigits(int cell) const
-    {
-        const int i = columnOf(cell);
-        const int j = rowOf(cell);
-        return present[columnUnit(i)] | present[rowUnit(j)] | present[boxUnit(i, j)];
-    }
+    DigitMask peerDigits(int cell) const { return peerMask[cell]; }
 
     // The effect of eliminateCandidates on one cell: the digits of its column,
     // row and box (its own value included) leave its candidates.

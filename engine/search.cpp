@@ -1,5 +1,6 @@
 #include "search.h"
 
+#include "band_search.h"
 #include "grid.h"
 
 #include <bit>
@@ -10,7 +11,10 @@
 // provably holds no filling. It works on a constraint picture of the grid:
 // every open cell has the set of digits it may still take; every unit whose
 // nine cells must end as a permutation of 1 to 9 is "exact", and there a
-// digit that fits only one cell must go there.
+// digit that fits only one cell must go there. Where every unit is exact,
+// the plain puzzle, the faster band search (band_search.h) does the work;
+// this picture serves the rest: repeated givens, and cells left out before
+// a later start.
 
 namespace {
 
@@ -21,14 +25,12 @@ struct Constraints {
     int pendingCount = 0;
 };
 
-using Filling = std::array<std::uint8_t, 81>;
-
 struct Problem {
     std::array<bool, 27> exact{};
     std::array<bool, 81> open{};          // the cells the search fills
 };
 
-bool isSingle(DigitMask mask) { return std::has_single_bit(static_cast<unsigned>(mask)); }
+bool isSingle(DigitMask mask) { return isSingleBit(mask); }
 
 int lowestDigit(DigitMask mask) { return std::countr_zero(static_cast<unsigned>(mask)); }
 
@@ -190,7 +192,7 @@ bool chooseBranch(const Constraints& s, const Problem& problem, Branch& branch)
     int bestSize = 10;
     for (int cell = 0; cell < 81 && bestSize > 2; ++cell) {
         if (!s.decided[cell]) {
-            const int size = std::popcount(static_cast<unsigned>(s.domain[cell]));
+            const int size = bitTotal(s.domain[cell]);
             if (size < bestSize) {
                 best = cell;
                 bestSize = size;
@@ -312,6 +314,61 @@ bool setUp(const Board& board, int start, bool useCandidates, Constraints& s, Pr
     return true;
 }
 
+// The digits each cell may take: a filled cell its value, an empty one the
+// digits of its candidates (or all nine) that no peer holds. False when an
+// empty cell has none.
+bool allowedDigits(const Board& board, bool useCandidates, PlainPuzzle& puzzle)
+{
+    for (int cell = 0; cell < 81; ++cell) {
+        puzzle.given[cell] = board.value[cell] != 0;
+        if (puzzle.given[cell]) {
+            puzzle.allowed[cell] = digitBit(board.value[cell]);
+            continue;
+        }
+        const DigitMask tried = useCandidates ? board.candidates[cell] & allDigits : allDigits;
+        puzzle.allowed[cell] = tried & static_cast<DigitMask>(~board.peerDigits(cell));
+        if (puzzle.allowed[cell] == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool givensRepeat(const Board& board)
+{
+    for (const auto& counts : board.digitCount) {
+        for (int digit = 1; digit <= 9; ++digit) {
+            if (counts[digit] > 1) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool allFilledFrom(const Board& board, int start)
+{
+    for (int position = start; position < 81; ++position) {
+        if (board.value[cellIndex(position % 9, position / 9)] == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A search from the first cell, or from a later one with every cell before
+// it filled, on givens that do not repeat, is the plain puzzle: each unit
+// ends with the nine digits once each.
+bool isPlainPuzzle(const Board& board, int start)
+{
+    for (int position = 0; position < start; ++position) {
+        if (board.value[cellIndex(position % 9, position / 9)] == 0) {
+            return false;
+        }
+    }
+    return !givensRepeat(board);
+}
+
 }  // namespace
 
 int trySolve(Board& board, int column, int row)
@@ -319,9 +376,35 @@ int trySolve(Board& board, int column, int row)
     if (row >= 9) {
         return 1;
     }
+    const int start = 9 * row + column;
+    if (allFilledFrom(board, start)) {
+        return 1;  // nothing to try, and filled cells are never tested
+    }
+    if (isPlainPuzzle(board, start)) {
+        // One filling is the first in any order; only with several does the
+        // reading order have to be followed.
+        PlainPuzzle puzzle;
+        Filling filling;
+        if (!allowedDigits(board, true, puzzle)) {
+            return 0;
+        }
+        const int fillings = countFillings(puzzle, 2, filling);
+        if (fillings == 0) {
+            return 0;
+        }
+        if (fillings > 1) {
+            firstFillingInReadingOrder(puzzle, filling);
+        }
+        for (int cell = 0; cell < 81; ++cell) {
+            if (board.value[cell] == 0) {
+                board.place(cell, filling[cell]);
+            }
+        }
+        return 1;
+    }
     Constraints s;
     Problem problem;
-    if (!setUp(board, 9 * row + column, true, s, problem) || !propagate(s, problem)) {
+    if (!setUp(board, start, true, s, problem) || !propagate(s, problem)) {
         return 0;
     }
     Filling filling{};
@@ -404,19 +487,12 @@ std::string peerValues(int column, int row)
 
 int countSolutions(const Board& board, int limit)
 {
-    Constraints s;
-    Problem problem;
-    if (!setUp(board, 0, false, s, problem)) {
-        return 0;
+    PlainPuzzle puzzle;
+    if (givensRepeat(board) || !allowedDigits(board, false, puzzle)) {
+        return 0;  // two equal givens in a unit: no clash-free grid agrees
     }
-    for (bool exact : problem.exact) {
-        if (!exact) {
-            return 0;  // two equal givens in a unit: no clash-free grid agrees
-        }
-    }
-    Filling unused{};
-    bool have = false;
-    return count(s, problem, limit, unused, have);
+    Filling unused;
+    return countFillings(puzzle, limit, unused);
 }
 
 int countSolutions(int limit) { return countSolutions(Board::fromGrid(), limit); }

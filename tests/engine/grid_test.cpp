@@ -133,3 +133,33 @@ TEST_F(GridTest, BoardCountsTheDigitsOfEveryUnit)
     board.place(cellIndex(2, 2), 3);  // replaces the 7
     EXPECT_EQ(board.present[boxUnit(0, 0)], digitBit(3));
 }
+
+// The peer digits are kept up to date by place and clear; after any run of
+// them they must be what the values around each cell say.
+TEST_F(GridTest, PeerDigitsFollowEveryPlaceAndClear)
+{
+    RandomGrids random(11);
+    Board board;
+    for (int step = 0; step < 3000; ++step) {
+        const int cell = random.below(81);
+        if (random.below(3) == 0) {
+            board.clear(cell);
+        } else {
+            board.place(cell, 1 + random.below(9));
+        }
+        if (step % 50 != 0) {
+            continue;
+        }
+        for (int c = 0; c < 81; ++c) {
+            DigitMask around = 0;
+            for (int other = 0; other < 81; ++other) {
+                const bool shares = columnOf(other) == columnOf(c) || rowOf(other) == rowOf(c) ||
+                                    (columnOf(other) / 3 == columnOf(c) / 3 && rowOf(other) / 3 == rowOf(c) / 3);
+                if (shares && board.value[other] != 0) {
+                    around |= digitBit(board.value[other]);
+                }
+            }
+            ASSERT_EQ(board.peerDigits(c), around) << "cell " << c << " after step " << step;
+        }
+    }
+}

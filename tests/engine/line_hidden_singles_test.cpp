@@ -82,3 +82,35 @@ TEST_F(LineHiddenSinglesTest, ReturnsTheFlagItFoundSet)
     progress = 1;
     EXPECT_EQ(placeLineHiddenSingles(), 1);
 }
+
+// Placing a digit empties its cell's text, and a later digit of the same
+// column may then have one place left: it is placed in the same call.
+TEST_F(LineHiddenSinglesTest, APlacementCanLeaveALaterDigitOnePlace)
+{
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j < 9; ++j) {
+            setCandidates(i, j, i == 0 ? "1346789" : "123456789");  // rows and other columns: no singles
+        }
+    }
+    setCandidates(0, 0, "25");
+    setCandidates(0, 3, "13456789");
+    EXPECT_EQ(placeLineHiddenSingles(), 1);
+    EXPECT_EQ(valueAt(0, 0), "2");
+    EXPECT_EQ(valueAt(0, 3), "5");
+    EXPECT_EQ(candidatesAt(0, 3), "");
+    EXPECT_EQ(candidatesAt(0, 8), "1346789");
+}
+
+// A filled cell whose text still lists a digit counts as a place for it, as
+// the walk is written: it is given that digit in place of its own.
+TEST_F(LineHiddenSinglesTest, AFilledCellStillListingADigitCanBeGivenIt)
+{
+    for (int k = 0; k < 9; ++k) {
+        setCandidates(4, k, "1235689");
+    }
+    setValue(4, 2, "7");
+    setCandidates(4, 2, "47");
+    EXPECT_EQ(placeLineHiddenSingles(), 1);
+    EXPECT_EQ(valueAt(4, 2), "4");
+    EXPECT_EQ(candidatesAt(4, 2), "");
+}
