@@ -1,59 +1,65 @@
 #include "web_view.h"
 
+#include "browser_loader.h"
+#include "browser_module.h"
 #include "controls_registry.h"
 #include "web_view_sandbox.h"
 #include "windows.h"
 
+#include <QLabel>
 #include <QResizeEvent>
 
 #include <cstdio>
 #include <string>
 
-#ifdef KELVARO_HAS_WEB_ENGINE
-#include <QWebEngineView>
-#endif
-
 namespace {
 
-QWidget* openBrowser(const QUrl& address, QWidget* parent)
+const char* const asRootSentence =
+    "The web page cannot be shown to root while the browser's sandbox is on: run Kelvaro as "
+    "an ordinary user, or start it with QTWEBENGINE_DISABLE_SANDBOX=1.";
+const char* const noModuleSentence =
+    "The web page cannot be shown because Kelvaro's browser module is missing: reinstall "
+    "Kelvaro with Qt WebEngine to see it.";
+
+void sayOnStandardError(const std::string& line)
 {
-#ifdef KELVARO_HAS_WEB_ENGINE
-    const std::string refusal = browserRefusalHere();
-    if (!refusal.empty()) {
-        std::fprintf(stderr, "kelvaro: %s\n", refusal.c_str());
-        return nullptr;
-    }
-    auto* view = new QWebEngineView(parent);
-    view->setUrl(address);
-    return view;
-#else
-    (void)address;
-    (void)parent;
-    std::fprintf(stderr, "kelvaro: the web page is not shown: this build has no embedded browser\n");
-    return nullptr;
-#endif
+    std::fprintf(stderr, "kelvaro: %s\n", line.c_str());
 }
 
 }  // namespace
 
 WebView::WebView(const QUrl& startAddress, QWidget* parent)
-    : QWidget(parent), startAddress_(startAddress), browser_(openBrowser(startAddress, this))
+    : QWidget(parent), startAddress_(startAddress)
 {
+    QString sentence;
+    const std::string refusal = browserRefusalHere();
+    if (!refusal.empty()) {
+        // Starting the browser here would end the whole program.
+        sayOnStandardError(refusal);
+        sentence = QString::fromUtf8(asRootSentence);
+    } else {
+        QString whyNot;
+        if (BrowserModule* module = browserModule(&whyNot)) {
+            browser_ = module->openSiteBrowser(startAddress, this);
+            return;
+        }
+        sayOnStandardError("the web page is not shown: no browser module: "
+                           + whyNot.toStdString());
+        sentence = QString::fromUtf8(noModuleSentence);
+    }
+    sentence_ = new QLabel(sentence, this);
+    sentence_->setWordWrap(true);
+    sentence_->setAlignment(Qt::AlignCenter);
+    sentence_->setMargin(40);
 }
+
+QString WebView::sentence() const { return sentence_ ? sentence_->text() : QString(); }
 
 void WebView::resizeEvent(QResizeEvent* event)
 {
-    if (browser_)
-        browser_->resize(event->size());
-}
-
-bool browserBuiltIn()
-{
-#ifdef KELVARO_HAS_WEB_ENGINE
-    return true;
-#else
-    return false;
-#endif
+    QWidget* inside = browser_ ? browser_ : sentence_;
+    if (inside)
+        inside->resize(event->size());
 }
 
 WebView* createWebView(int window, int id, const QUrl& startAddress, int x, int y, int w, int h)

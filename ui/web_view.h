@@ -3,9 +3,12 @@
 #include <QUrl>
 #include <QWidget>
 
+class QLabel;
+
 // The embedded browser control, opened on one address. Where no browser can
-// run (none was built in, or it refuses to start here), it stays an empty
-// area and one line on standard error says why.
+// run (its module is not installed, or it refuses to start here), the area
+// shows one sentence saying why and what to do, and one line on standard
+// error says why too.
 class WebView : public QWidget {
     Q_OBJECT
 
@@ -13,8 +16,10 @@ public:
     WebView(const QUrl& startAddress, QWidget* parent);
 
     QUrl startAddress() const { return startAddress_; }
-    // The browser inside, or null when the area stays empty.
+    // The browser inside, or null when it could not start.
     QWidget* browser() const { return browser_; }
+    // The sentence shown instead of the page, or empty while the page is shown.
+    QString sentence() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -22,10 +27,8 @@ protected:
 private:
     QUrl startAddress_;
     QWidget* browser_ = nullptr;
+    QLabel* sentence_ = nullptr;
 };
-
-// Whether this build has an embedded browser at all.
-bool browserBuiltIn();
 
 // Adds a web view on `startAddress` as control `id` of the open window
 // `window`. Returns null when that window is not open.

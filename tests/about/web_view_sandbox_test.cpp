@@ -1,6 +1,9 @@
+#include "browser_loader.h"
 #include "web_view.h"
 #include "web_view_sandbox.h"
 
+#include <QDir>
+#include <QLabel>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
@@ -37,7 +40,20 @@ TEST(BrowserRefusal, TheReasonIsOneLineNamingTheWayOut)
     EXPECT_NE(reason.find("QTWEBENGINE_DISABLE_SANDBOX=1"), std::string::npos);
 }
 
-TEST(WebViewHere, AsRootWithTheSandboxOnStaysEmptyAndSaysWhyOnOneLine)
+// When the browser cannot start, the web view says so in one sentence with
+// the way out, and standard error keeps its one line.
+class BrowserCannotStart : public testing::Test {
+protected:
+    void TearDown() override { setBrowserModuleFile({}); }
+
+    static void expectOneLine(const std::string& said)
+    {
+        ASSERT_FALSE(said.empty());
+        EXPECT_EQ(said.find('\n'), said.size() - 1) << said;
+    }
+};
+
+TEST_F(BrowserCannotStart, AsRootWithTheSandboxOn)
 {
     if (geteuid() != 0)
         GTEST_SKIP() << "only the superuser is refused the browser";
@@ -51,9 +67,38 @@ TEST(WebViewHere, AsRootWithTheSandboxOnStaysEmptyAndSaysWhyOnOneLine)
     const std::string said = testing::internal::GetCapturedStderr();
 
     EXPECT_EQ(view.browser(), nullptr);
-    EXPECT_EQ(view.startAddress(), QUrl("about:blank"));
-    ASSERT_FALSE(said.empty());
-    EXPECT_EQ(said.find('\n'), said.size() - 1) << said;
-    if (browserBuiltIn())
-        EXPECT_NE(said.find("root"), std::string::npos) << said;
+    EXPECT_FALSE(browserModuleLoaded());
+    expectOneLine(said);
+    EXPECT_NE(said.find("root"), std::string::npos) << said;
+    EXPECT_NE(view.sentence().indexOf("root"), -1) << view.sentence().toStdString();
+    EXPECT_NE(view.sentence().indexOf("QTWEBENGINE_DISABLE_SANDBOX=1"), -1);
+}
+
+TEST_F(BrowserCannotStart, WithoutItsModule)
+{
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    setBrowserModuleFile(QDir::temp().filePath("no-such-dir/kelvaro_browser.so"));
+
+    QWidget window;
+    window.resize(800, 600);
+    testing::internal::CaptureStderr();
+    auto* view = new WebView(QUrl("about:blank"), &window);
+    view->setGeometry(0, 0, 800, 600);
+    const std::string said = testing::internal::GetCapturedStderr();
+    window.show();
+    qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+
+    EXPECT_EQ(view->browser(), nullptr);
+    expectOneLine(said);
+    EXPECT_NE(said.find("no-such-dir"), std::string::npos) << said;
+    EXPECT_NE(view->sentence().indexOf("browser module is missing"), -1)
+        << view->sentence().toStdString();
+    EXPECT_NE(view->sentence().indexOf("reinstall"), -1);
+
+    // The sentence fills the area, so it can be read where the page would be.
+    auto* shown = view->findChild<QLabel*>();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->text(), view->sentence());
+    EXPECT_EQ(shown->geometry(), QRect(0, 0, 800, 600));
+    EXPECT_TRUE(shown->wordWrap());
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QtPlugin>
+
+class QUrl;
+class QWidget;
+
+// The embedded browser lives in a module of its own, loaded only when the
+// first web view opens: a run that never shows a web page never maps the
+// browser's libraries, which cost every start a quarter of a second and a
+// great deal of memory.
+class BrowserModule {
+public:
+    virtual ~BrowserModule() = default;
+
+    // A browser on `address` that stays on that address's site, as a child of
+    // `parent`. Deleting it frees its page and ends its browser processes.
+    virtual QWidget* openSiteBrowser(const QUrl& address, QWidget* parent) = 0;
+};
+
+#define KelvaroBrowserModule_iid "org.kelvaro.Kelvaro.BrowserModule/1"
+Q_DECLARE_INTERFACE(BrowserModule, KelvaroBrowserModule_iid)
