@@ -118,7 +118,7 @@ void placeFramed(QWidget* window, const QWidget* active, QMargins frame, Placeme
 }  // namespace
 
 bool openWindow(int number, const std::string& title, int clientWidth, int clientHeight,
-                unsigned style, Placement placement)
+                unsigned style, Placement placement, const std::function<void()>& fill)
 {
     if (windowIsOpen(number) || QApplication::instance() == nullptr) {
         return false;
@@ -140,6 +140,9 @@ bool openWindow(int number, const std::string& title, int clientWidth, int clien
     const QMargins guessed = asked.value_or(frameMargins(active));
     placeFramed(window, active, guessed, placement);
     openWindows[number] = window;
+    if (fill) {
+        fill();
+    }
     window->show();
     const QMargins actual = frameMargins(window);
     if (!asked && !actual.isNull() && actual != guessed) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -25,9 +26,10 @@ enum class Placement {
 
 // Opens window `number` with a client area of the given size, which the user
 // cannot change. Returns false when the window cannot be opened (one with that
-// number is already open, or the windowing system refused it).
+// number is already open, or the windowing system refused it). `fill`, when
+// given, adds the window's controls before it is first shown.
 bool openWindow(int number, const std::string& title, int clientWidth, int clientHeight,
-                unsigned style, Placement placement);
+                unsigned style, Placement placement, const std::function<void()>& fill = {});
 
 // Closes the window and forgets its controls; does nothing if it is not open.
 void closeWindow(int number);
