@@ -2,9 +2,10 @@
 # Builds the Debian package with cpack and checks its name, its dependencies on
 # Debian's Qt 6 packages, that it carries every installed file under /usr in
 # Debian's layout, and its changelog and copyright file.
-# Usage: check_debian_package.sh BUILD_DIR OUTPUT_DIR VERSION APP_ID
+# Usage: check_debian_package.sh BUILD_DIR OUTPUT_DIR VERSION APP_ID [MODULE]
+# MODULE is the browser module's path under the prefix, empty in builds without one.
 set -uo pipefail
-build_dir=$1 output_dir=$2 version=$3 app_id=$4
+build_dir=$1 output_dir=$2 version=$3 app_id=$4 module=${5:-}
 
 rm -rf "$output_dir"
 cpack --config "$build_dir/CPackConfig.cmake" -B "$output_dir" >"$output_dir.log" 2>&1 || {
@@ -54,6 +55,13 @@ changelog_version=$(gzip -dc "$unpacked/usr/share/doc/kelvaro/changelog.gz" |
   fail "the changelog's newest entry is '$changelog_version', not $version"
 grep -qx 'License: GPL-3+' "$unpacked/usr/share/doc/kelvaro/copyright" ||
   fail "the copyright file does not license the program under GPL-3+"
+
+if [ -n "$module" ]; then
+  grep -qxF "./usr/$module" <<<"$contents" || fail "the package lacks /usr/$module"
+  # Found by dpkg-shlibdeps from the module, which only it links.
+  grep -qxF libqt6webenginewidgets6 <<<"$depended_on" ||
+    fail "the package does not depend on libqt6webenginewidgets6"
+fi
 
 [ "$failures" -eq 0 ] && echo "$package is complete"
 exit $((failures > 0))

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Checks an installed tree against where the freedesktop standards look: the
 # menu entry under share/applications, icons in the hicolor theme, AppStream
-# data under share/metainfo, the programs in bin with their manual pages, and
-# nothing else.
-# Usage: check_layout.sh PREFIX APP_ID VERSION SOURCE_DIR BUILD_DIR
+# data under share/metainfo, the programs in bin with their manual pages, the
+# browser module where the program looks for it, and nothing else.
+# Usage: check_layout.sh PREFIX APP_ID VERSION SOURCE_DIR BUILD_DIR [MODULE]
+# MODULE is the browser module's path under PREFIX, empty in builds without one.
 set -uo pipefail
-prefix=$1 app_id=$2 version=$3 source_dir=$4 build_dir=$5
+prefix=$1 app_id=$2 version=$3 source_dir=$4 build_dir=$5 module=${6:-}
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -84,9 +85,19 @@ for program in kelvaro kelvaro-engine; do
   fi
 done
 
+if [ -n "$module" ]; then
+  [ -f "$prefix/$module" ] || fail "$module is missing"
+  # The program finds it by the path from its own directory.
+  [ -f "$prefix/bin/../$module" ] || fail "bin/../$module is not where the program looks"
+  readelf -d "$prefix/$module" 2>/dev/null | grep -q 'libQt6WebEngineWidgets' ||
+    fail "$module does not hold the browser"
+  ! readelf -d "$prefix/bin/kelvaro" | grep -q 'WebEngine' ||
+    fail "bin/kelvaro itself links the browser, which every start then pays for"
+fi
+
 # Anything else would be a stray file in every package built from this tree.
 expected=$(printf '%s\n' bin/kelvaro bin/kelvaro-engine "$desktop" "$metainfo" "$png" "$svg" \
-                   share/man/man6/kelvaro.6.gz share/man/man6/kelvaro-engine.6.gz | sort)
+                   share/man/man6/kelvaro.6.gz share/man/man6/kelvaro-engine.6.gz $module | sort)
 installed=$(cd "$prefix" && find . -type f -printf '%P\n' | sort)
 unexpected=$(comm -13 <(echo "$expected") <(echo "$installed"))
 [ -z "$unexpected" ] || fail "installed but not expected: $unexpected"
