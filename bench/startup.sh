@@ -18,6 +18,16 @@ trap 'rm -f "$results"' EXIT
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
+# Whether the program's main window is mapped. (xdotool takes the pid or the
+# title, not both, so the pid is checked here.)
+mapped_by() {
+  local w
+  for w in $(xdotool search --onlyvisible --name '^Kelvaro - ' 2>/dev/null); do
+    [ "$(xdotool getwindowpid "$w" 2>/dev/null)" = "$1" ] && return 0
+  done
+  return 1
+}
+
 # One start: prints "milliseconds kibibytes".
 measure() {
   local start pid mapped=""
@@ -26,7 +36,7 @@ measure() {
   $1 >/dev/null 2>&1 &
   pid=$!
   for _ in $(seq 2000); do
-    if xdotool search --onlyvisible --pid "$pid" --name '^Kelvaro - ' >/dev/null 2>&1; then
+    if mapped_by "$pid"; then
       mapped=$(now_ms)
       break
     fi

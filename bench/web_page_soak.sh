@@ -20,8 +20,9 @@ trap 'kill "$pid" 2>/dev/null' EXIT
 # windows of its own, some with the same title).
 window_named() {
   local w
-  for w in $(xdotool search --onlyvisible --pid "$pid" --classname '^kelvaro$' 2>/dev/null); do
-    [[ $(xdotool getwindowname "$w" 2>/dev/null) =~ $1 ]] && { echo "$w"; return 0; }
+  for w in $(xdotool search --onlyvisible --classname '^kelvaro$' 2>/dev/null); do
+    [ "$(xdotool getwindowpid "$w" 2>/dev/null)" = "$pid" ] &&
+      [[ $(xdotool getwindowname "$w" 2>/dev/null) =~ $1 ]] && { echo "$w"; return 0; }
   done
   return 1
 }

@@ -1,5 +1,6 @@
 // The browser's libraries are mapped into the program only once the
-// web-page window opens: not at start, not with the About window.
+// web-page window opens: not at start, not with the About window. This test
+// is built beside the program and finds the module as the program does.
 #include "about_command.h"
 #include "about_windows.h"
 #include "browser_loader.h"
@@ -73,6 +74,5 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    setBrowserModuleFile(KELVARO_TEST_BROWSER_MODULE);
     return RUN_ALL_TESTS();
 }
