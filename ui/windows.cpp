@@ -133,16 +133,18 @@ bool openWindow(int number, const std::string& title, int clientWidth, int clien
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
+    // Controls go in before anything makes the window in the window system,
+    // which then makes it once, fit for what they draw with.
+    openWindows[number] = window;
+    if (fill) {
+        fill();
+    }
     // The window is placed by its frame, which the window manager adds when
     // it maps the window. Asked beforehand, the window opens where it belongs;
     // otherwise the active window's frame stands in until the real one is known.
     const std::optional<QMargins> asked = frameExtentsBeforeShowing(window);
     const QMargins guessed = asked.value_or(frameMargins(active));
     placeFramed(window, active, guessed, placement);
-    openWindows[number] = window;
-    if (fill) {
-        fill();
-    }
     window->show();
     const QMargins actual = frameMargins(window);
     if (!asked && !actual.isNull() && actual != guessed) {
