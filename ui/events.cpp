@@ -33,6 +33,9 @@ UiEvent wait(int timeLimitMs)
         QEventLoop loop;
         QTimer timer;
         timer.setSingleShot(true);
+        // A coarse timer may fire up to 5% early; a timed wait must not give
+        // up before its limit.
+        timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
         if (timeLimitMs >= 0) {
             timer.start(timeLimitMs);
