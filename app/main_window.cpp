@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "arrow_keys.h"
+#include "clashes.h"
 #include "controls.h"
 #include "fitted_text.h"
 #include "fonts.h"
@@ -28,11 +29,6 @@ constexpr ButtonRow buttons[] = {
     {printButtonId, "Print"}, {aboutButtonId, "About"},
 };
 
-std::string cellName(int column, int row)
-{
-    return "Row " + std::to_string(row + 1) + ", column " + std::to_string(column + 1);
-}
-
 }  // namespace
 
 bool openMainWindow()
@@ -58,7 +54,7 @@ bool openMainWindow()
             cell.value.store("");
             if (QWidget* field = createEntryField(mainWindow, id, cellOffset(i), cellOffset(j), 30,
                                                   30, TextAlign::centre)) {
-                field->setAccessibleName(QString::fromStdString(cellName(i, j)));
+                field->setAccessibleName(QString::fromStdString(capitalised(cellName(cellIndex(i, j)))));
             }
             ++id;
         }

@@ -41,6 +41,8 @@ extern const std::array<std::array<std::uint8_t, 20>, 81> peerCells;
 // instruction, and std::popcount and std::has_single_bit then call libgcc.
 // The tests combine without a branch: their outcome follows no pattern.
 constexpr bool isSingleBit(unsigned mask) { return ((mask & (mask - 1)) == 0) & (mask != 0); }
+// A candidate text of exactly one digit (the marker "test" is none).
+constexpr bool isSingleDigit(DigitMask mask) { return ((mask & testMarker) == 0) & isSingleBit(mask); }
 constexpr int bitTotal(std::uint32_t mask)
 {
     mask = mask - ((mask >> 1) & 0x55555555u);

@@ -34,10 +34,8 @@ std::string clashText(const Board& board)
     for (int cell = 0; cell < 81; ++cell) {
         const int peer = clashingPeer(board, cell);
         if (peer >= 0) {
-            std::string text = cellName(cell) + " and " + cellName(peer) + " both hold "
-                               + std::to_string(board.value[cell]) + ".";
-            text[0] = 'R';
-            return text;
+            return capitalised(cellName(cell)) + " and " + cellName(peer) + " both hold "
+                   + std::to_string(board.value[cell]) + ".";
         }
     }
     return {};
@@ -46,4 +44,12 @@ std::string clashText(const Board& board)
 std::string cellName(int cell)
 {
     return "row " + std::to_string(rowOf(cell) + 1) + ", column " + std::to_string(columnOf(cell) + 1);
+}
+
+std::string capitalised(std::string text)
+{
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') {
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    }
+    return text;
 }

@@ -16,3 +16,6 @@ std::string clashText(const Board& board);
 
 // "row 3, column 5": a cell as a player counts it, 1 to 9 from the top left.
 std::string cellName(int cell);
+
+// The text with its first letter a capital, to start a sentence with it.
+std::string capitalised(std::string text);

@@ -10,11 +10,6 @@ namespace {
 
 int lowestDigit(DigitMask mask) { return std::countr_zero(static_cast<unsigned>(mask)); }
 
-bool isSingleDigit(DigitMask mask)
-{
-    return !(mask & testMarker) && std::has_single_bit(static_cast<unsigned>(mask));
-}
-
 // The candidates as the loop sees them once naked singles has swept the
 // board: every empty cell's brought up to date with its peers' values, every
 // filled cell's empty.
@@ -34,12 +29,6 @@ int columnNumber(int cell) { return columnOf(cell) + 1; }
 int rowNumber(int cell) { return rowOf(cell) + 1; }
 // Boxes as a player counts them: left to right, then top to bottom.
 int boxNumber(int cell) { return 3 * (rowOf(cell) / 3) + columnOf(cell) / 3 + 1; }
-
-std::string capitalised(std::string text)
-{
-    text[0] = static_cast<char>(text[0] - 'a' + 'A');
-    return text;
-}
 
 std::optional<Step> findNakedSingle(const Board& board)
 {

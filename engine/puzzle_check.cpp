@@ -1,9 +1,9 @@
 #include "puzzle_check.h"
 
 #include "candidates.h"
-#include "clashes.h"
 #include "next_step.h"
 #include "search.h"
+#include "solve_command.h"
 
 #include <optional>
 #include <utility>
@@ -69,7 +69,7 @@ std::string rating(const PuzzleCheck& check, bool givenComplete)
 PuzzleCheck checkPuzzle(const Board& puzzle)
 {
     PuzzleCheck check;
-    check.clash = !clashingCells(puzzle).empty();
+    check.clash = givensClash(puzzle);
     check.solutions = check.clash ? 0 : countSolutions(puzzle, 2);
     const bool givenComplete = isComplete(puzzle);
     if (check.solutions == 1 && !givenComplete) {

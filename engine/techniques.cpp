@@ -7,8 +7,6 @@
 
 namespace {
 
-bool isSingleDigit(DigitMask mask) { return ((mask & testMarker) == 0) & isSingleBit(mask); }
-
 // The peers of each cell that come after it in the whole-grid walk.
 struct LaterPeers {
     std::array<std::array<std::uint8_t, 20>, 81> cells{};

@@ -4,6 +4,7 @@
 #include "about_command.h"
 #include "about_windows.h"
 #include "browser_loader.h"
+#include "headless_browser.h"
 #include "controls_registry.h"
 #include "events.h"
 #include "grid.h"
@@ -67,10 +68,7 @@ TEST(BrowserLoading, OnlyTheWebPageWindowLoadsTheBrowser)
 
 int main(int argc, char** argv)
 {
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useHeadlessBrowser();
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -2,6 +2,7 @@
 // own. This process switches the browser's sandbox off for itself, as whoever
 // starts the program may.
 #include "browser_loader.h"
+#include "headless_browser.h"
 #include "web_view.h"
 
 #include <QApplication>
@@ -124,10 +125,7 @@ TEST_F(WebViewPage, StaysOnItsSiteAndSendsOtherSitesToTheDesktopBrowser)
 
 int main(int argc, char** argv)
 {
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useHeadlessBrowser();
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     setBrowserModuleFile(KELVARO_TEST_BROWSER_MODULE);
