@@ -1,6 +1,5 @@
 #include "hint_command.h"
 
-#include "candidates.h"
 #include "cell_entry.h"
 #include "control_mark.h"
 #include "controls.h"
@@ -13,10 +12,10 @@
 
 namespace {
 
-// The board the hints work on. It carries the candidates as the loop left
-// them, so that a pair's removals, which change no value, count for the hints
+// The grid the hints work on. It carries the candidates the hints struck, so
+// that a step's eliminations, which change no value, count for the hints
 // after it; it is started afresh whenever the grid's values are not its own.
-std::optional<Board> hintBoard;
+std::optional<CandidateGrid> hintGrid;
 // The step found by the last Hint, while its mark and reason are shown.
 std::optional<NextStep> shown;
 
@@ -25,8 +24,10 @@ void markCells(const NextStep& next, bool marked)
     if (next.outcome != StepOutcome::step) {
         return;
     }
-    for (int cell : next.step.cells) {
-        setControlMarked(cellFieldId(columnOf(cell), rowOf(cell)), marked);
+    for (const auto* list : {&next.step.placements, &next.step.proof}) {
+        for (const Candidate& each : *list) {
+            setControlMarked(cellFieldId(columnOf(each.cell), rowOf(each.cell)), marked);
+        }
     }
 }
 
@@ -46,15 +47,14 @@ void show(const NextStep& next)
     setControlText(hintTextId, next.reason);
 }
 
-// The digit goes into its field as typed, so the entry checking stores it
-// and brings the clash colours up to date; the hint board takes the step as
-// the loop does.
+// A digit goes into its field as typed, so the entry checking stores it and
+// brings the clash colours up to date; the hint grid takes the whole step.
 void makeStep(const Step& step)
 {
-    applyStep(*hintBoard, step);
-    if (step.digit != 0) {
-        const int fieldId = cellFieldId(columnOf(step.cells.front()), rowOf(step.cells.front()));
-        setControlText(fieldId, std::to_string(step.digit));
+    applyStep(*hintGrid, step);
+    for (const Candidate& placed : step.placements) {
+        const int fieldId = cellFieldId(columnOf(placed.cell), rowOf(placed.cell));
+        setControlText(fieldId, std::to_string(placed.digit));
         cellEdited(fieldId);
     }
 }
@@ -64,10 +64,9 @@ void makeStep(const Step& step)
 void hintCommand()
 {
     const Board current = Board::fromGrid();
-    if (!hintBoard || hintBoard->value != current.value) {
+    if (!hintGrid || hintGrid->value != current.value) {
         takeDown();
-        hintBoard = current;
-        initCandidates(*hintBoard);
+        hintGrid = CandidateGrid::fromValues(current);
     }
     if (shown && shown->outcome == StepOutcome::step) {
         const Step step = shown->step;
@@ -76,12 +75,12 @@ void hintCommand()
         return;
     }
     takeDown();
-    show(findNextStep(*hintBoard));
+    show(findNextStep(*hintGrid));
 }
 
 void dropHintIfGridChanged()
 {
-    if (shown && hintBoard->value != Board::fromGrid().value) {
+    if (shown && hintGrid->value != Board::fromGrid().value) {
         takeDown();
     }
 }
@@ -89,5 +88,5 @@ void dropHintIfGridChanged()
 void forgetHint()
 {
     takeDown();
-    hintBoard.reset();
+    hintGrid.reset();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-// The Hint command: the next step Solve's technique loop would take on the
-// grid as it stands. The first Hint marks the step's cell or cells and shows
-// its reason beside the grid; a second Hint on the same step makes it, a
-// digit going in through the entry checking as if typed. The mark and the
+// The Hint command: the ladder's next step on the grid as it stands, with the
+// candidates earlier hints struck. The first Hint marks the step's cells and
+// shows its reason beside the grid; a second Hint on the same step makes it,
+// a digit going in through the entry checking as if typed. The mark and the
 // reason stay until the grid next changes.
 
 void hintCommand();
