@@ -127,6 +127,20 @@ TEST_F(WindowKeys, TheCellsContextMenuOffersTheGridCommandsWithTheirKeys)
     EXPECT_EQ(value(8, 8), "4") << "Paste puzzle did not paste";
 }
 
+TEST_F(WindowKeys, CtrlPPressesPrintAndCtrlNGenerate)
+{
+    for (const auto& [key, button] : {std::pair{Qt::Key_P, 3}, std::pair{Qt::Key_N, 1}}) {
+        cellField(4, 4)->setFocus();
+        QTest::keyClick(cellField(4, 4), key, Qt::ControlModifier);
+        std::vector<int> pressed;
+        for (const UiEvent& event : takePendingEvents()) {
+            if (event.kind == eventControl && event.type == typePressed)
+                pressed.push_back(event.controlId);
+        }
+        EXPECT_EQ(pressed, std::vector<int>{button}) << "Ctrl+" << char(key);
+    }
+}
+
 // Every key of the main window, pressed in a cell field: each would change the
 // grid or open a window if it acted.
 void pressEveryWindowKey()
