@@ -6,6 +6,7 @@ Copy puzzle, the windows through their titles and frames, and the screen.
 
     tests/x/x_stage.py KELVARO KELVARO_ENGINE [unittest options]
 """
+import fcntl
 import glob
 import os
 import shutil
@@ -433,6 +434,10 @@ class InstalledPackage(unittest.TestCase):
     def setUp(self):
         if os.geteuid() != 0:
             self.skipTest("installing a package needs root")
+        # One such test at a time on the machine, whichever checkout runs it.
+        self.lock = open("/tmp/kelvaro-package-test.lock", "w")
+        fcntl.flock(self.lock, fcntl.LOCK_EX)
+        self.addCleanup(self.lock.close)
         if subprocess.run(["dpkg-query", "-W", "kelvaro"], capture_output=True).returncode == 0:
             self.skipTest("Kelvaro is installed here already")
 
