@@ -4,6 +4,8 @@
 
 // The maker's web page, which the web-page window opens.
 inline constexpr const char* makerWebPage = "https://www.kelvaro.example/";
+// The maker's whole site, which the web-page window keeps to.
+inline constexpr const char* makerSite = "kelvaro.example";
 
 inline constexpr const char* aboutTitle = "About Kelvaro";
 inline constexpr const char* webPageTitle = "The Kelvaro web page - www.kelvaro.example";

@@ -36,5 +36,8 @@ void openWebPageWindow()
     // The view is in place before the window first shows, so that the window
     // is made once, fit for the browser, and never shows anything stale.
     openWindow(webPageWindow, webPageTitle, 800, 600, styleCloseBox, Placement::centredOverActive,
-               [] { createWebView(webPageWindow, webViewId, QUrl(makerWebPage), 0, 0, 800, 600); });
+               [] {
+                   createWebView(webPageWindow, webViewId, QUrl(makerWebPage),
+                                 QString::fromLatin1(makerSite), 0, 0, 800, 600);
+               });
 }

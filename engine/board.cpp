@@ -177,3 +177,15 @@ void Board::toGrid() const
     }
     ::progress = progress;
 }
+
+bool givensClash(const Board& board)
+{
+    for (const auto& counts : board.digitCount) {
+        for (int digit = 1; digit <= 9; ++digit) {
+            if (counts[digit] > 1) {
+                return true;
+            }
+        }
+    }
+    return false;
+}

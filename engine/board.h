@@ -82,3 +82,6 @@ struct Board {
     // Stores values, candidate texts and the progress flag into the globals.
     void toGrid() const;
 };
+
+// True when two filled cells of one column, row or box hold the same digit.
+bool givensClash(const Board& board);

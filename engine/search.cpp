@@ -334,18 +334,6 @@ bool allowedDigits(const Board& board, bool useCandidates, PlainPuzzle& puzzle)
     return true;
 }
 
-bool givensRepeat(const Board& board)
-{
-    for (const auto& counts : board.digitCount) {
-        for (int digit = 1; digit <= 9; ++digit) {
-            if (counts[digit] > 1) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 bool allFilledFrom(const Board& board, int start)
 {
     for (int position = start; position < 81; ++position) {
@@ -366,7 +354,7 @@ bool isPlainPuzzle(const Board& board, int start)
             return false;
         }
     }
-    return !givensRepeat(board);
+    return !givensClash(board);
 }
 
 }  // namespace
@@ -488,7 +476,7 @@ std::string peerValues(int column, int row)
 int countSolutions(const Board& board, int limit)
 {
     PlainPuzzle puzzle;
-    if (givensRepeat(board) || !allowedDigits(board, false, puzzle)) {
+    if (givensClash(board) || !allowedDigits(board, false, puzzle)) {
         return 0;  // two equal givens in a unit: no clash-free grid agrees
     }
     Filling unused;

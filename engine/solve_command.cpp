@@ -26,18 +26,6 @@ bool solvePuzzle(Board& board)
     return false;
 }
 
-bool givensClash(const Board& board)
-{
-    for (const auto& counts : board.digitCount) {
-        for (int digit = 1; digit <= 9; ++digit) {
-            if (counts[digit] > 1) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 void solveCommand(const SolveHost& host)
 {
     for (int i = 0; i < 9; ++i) {

@@ -20,9 +20,6 @@ struct SolveHost {
 // candidates are what the technique loop left.
 bool solvePuzzle(Board& board);
 
-// True when two filled cells of one column, row or box hold the same digit.
-bool givensClash(const Board& board);
-
 // The Solve button: refuses a grid with a clashing cell, solves the grid in
 // place, shows it and reports the milliseconds that solving took.
 void solveCommand(const SolveHost& host);

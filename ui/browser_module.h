@@ -2,6 +2,7 @@
 
 #include <QtPlugin>
 
+class QString;
 class QUrl;
 class QWidget;
 
@@ -13,10 +14,11 @@ class BrowserModule {
 public:
     virtual ~BrowserModule() = default;
 
-    // A browser on `address` that stays on that address's site, as a child of
-    // `parent`. Deleting it frees its page and ends its browser processes.
-    virtual QWidget* openSiteBrowser(const QUrl& address, QWidget* parent) = 0;
+    // A browser on `address` that keeps to `site`, a registrable domain such
+    // as "kelvaro.example", as a child of `parent`. Deleting it frees its page
+    // and ends its browser processes.
+    virtual QWidget* openSiteBrowser(const QUrl& address, const QString& site, QWidget* parent) = 0;
 };
 
-#define KelvaroBrowserModule_iid "org.kelvaro.Kelvaro.BrowserModule/1"
+#define KelvaroBrowserModule_iid "org.kelvaro.Kelvaro.BrowserModule/2"
 Q_DECLARE_INTERFACE(BrowserModule, KelvaroBrowserModule_iid)

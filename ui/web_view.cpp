@@ -28,7 +28,7 @@ void sayOnStandardError(const std::string& line)
 
 }  // namespace
 
-WebView::WebView(const QUrl& startAddress, QWidget* parent)
+WebView::WebView(const QUrl& startAddress, const QString& site, QWidget* parent)
     : QWidget(parent), startAddress_(startAddress)
 {
     QString sentence;
@@ -40,7 +40,7 @@ WebView::WebView(const QUrl& startAddress, QWidget* parent)
     } else {
         QString whyNot;
         if (BrowserModule* module = browserModule(&whyNot)) {
-            browser_ = module->openSiteBrowser(startAddress, this);
+            browser_ = module->openSiteBrowser(startAddress, site, this);
             return;
         }
         sayOnStandardError("the web page is not shown: no browser module: "
@@ -62,12 +62,13 @@ void WebView::resizeEvent(QResizeEvent* event)
         inside->resize(event->size());
 }
 
-WebView* createWebView(int window, int id, const QUrl& startAddress, int x, int y, int w, int h)
+WebView* createWebView(int window, int id, const QUrl& startAddress, const QString& site, int x,
+                       int y, int w, int h)
 {
     QWidget* parent = findWindow(window);
     if (parent == nullptr)
         return nullptr;
-    auto* view = new WebView(startAddress, parent);
+    auto* view = new WebView(startAddress, site, parent);
     view->setGeometry(x, y, w, h);
     registerControl(window, id, view);
     view->show();

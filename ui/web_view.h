@@ -5,7 +5,8 @@
 
 class QLabel;
 
-// The embedded browser control, opened on one address. Where no browser can
+// The embedded browser control, opened on one address and keeping to one
+// site, a registrable domain such as "kelvaro.example". Where no browser can
 // run (its module is not installed, or it refuses to start here), the area
 // shows one sentence saying why and what to do, and one line on standard
 // error says why too.
@@ -13,7 +14,7 @@ class WebView : public QWidget {
     Q_OBJECT
 
 public:
-    WebView(const QUrl& startAddress, QWidget* parent);
+    WebView(const QUrl& startAddress, const QString& site, QWidget* parent);
 
     QUrl startAddress() const { return startAddress_; }
     // The browser inside, or null when it could not start.
@@ -30,6 +31,7 @@ private:
     QLabel* sentence_ = nullptr;
 };
 
-// Adds a web view on `startAddress` as control `id` of the open window
-// `window`. Returns null when that window is not open.
-WebView* createWebView(int window, int id, const QUrl& startAddress, int x, int y, int w, int h);
+// Adds a web view on `startAddress`, keeping to `site`, as control `id` of
+// the open window `window`. Returns null when that window is not open.
+WebView* createWebView(int window, int id, const QUrl& startAddress, const QString& site, int x,
+                       int y, int w, int h);

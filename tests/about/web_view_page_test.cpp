@@ -1,35 +1,37 @@
-// Runs the real embedded browser, loaded from its module, on pages of its
-// own. This process switches the browser's sandbox off for itself, as whoever
-// starts the program may.
+// Runs the real embedded browser, loaded from its module, on sites served
+// by this process (site_server.h). This process switches the browser's
+// sandbox off for itself, as whoever starts the program may.
 #include "browser_loader.h"
 #include "headless_browser.h"
+#include "site_server.h"
 #include "web_view.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Stands in for the desktop's own browser and notes what it was asked to open.
-class DesktopBrowser : public QObject {
+SiteServer* server = nullptr;
+
+// Stands in for the desktop's own browser and mail program and notes what
+// they were asked to open.
+class Desktop : public QObject {
     Q_OBJECT
 
 public:
-    DesktopBrowser()
+    Desktop()
     {
-        QDesktopServices::setUrlHandler("http", this, "open");
-        QDesktopServices::setUrlHandler("https", this, "open");
+        for (const char* scheme : {"http", "https", "mailto"})
+            QDesktopServices::setUrlHandler(scheme, this, "open");
     }
-    ~DesktopBrowser() override
+    ~Desktop() override
     {
-        QDesktopServices::unsetUrlHandler("http");
-        QDesktopServices::unsetUrlHandler("https");
+        for (const char* scheme : {"http", "https", "mailto"})
+            QDesktopServices::unsetUrlHandler(scheme);
     }
 
     QList<QUrl> opened;
@@ -38,87 +40,177 @@ public slots:
     void open(const QUrl& url) { opened.append(url); }
 };
 
+// A link or a button filling one band of the page, 60 pixels high from
+// `top`, so that a click in the band's middle hits it.
+QByteArray band(int top, const QByteArray& element)
+{
+    return "<div style='position:absolute;left:0;top:" + QByteArray::number(top)
+           + "px;width:400px;height:60px'>" + element + "</div>";
+}
+
+QByteArray pageWith(const QByteArray& title, const QByteArray& body)
+{
+    return "<html><head><title>" + title + "</title>"
+           "<style>a,button{display:block;width:100%;height:100%}</style></head><body>" + body
+           + "</body></html>";
+}
+
 class WebViewPage : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
+        server->requests.clear();
         window.resize(800, 600);
     }
 
-    QUrl writePage(const QString& name, const QByteArray& html)
+    // Opens a web view on `address` of the maker's site and waits for its
+    // first page.
+    bool openOn(const QByteArray& address)
     {
-        QFile page(dir.filePath(name));
-        EXPECT_TRUE(page.open(QIODevice::WriteOnly));
-        page.write(html);
-        return QUrl::fromLocalFile(page.fileName());
-    }
-
-    // Opens a web view on `address` and waits for its first page.
-    QWidget* openOn(const QUrl& address)
-    {
-        auto* view = new WebView(address, &window);
+        auto* view = new WebView(QUrl(QString::fromLatin1(address)), "kelvaro.example", &window);
         view->setGeometry(0, 0, 800, 600);
-        QWidget* browser = view->browser();
+        browser = view->browser();
         if (browser == nullptr)
-            return nullptr;
+            return false;
         QSignalSpy loaded(browser, SIGNAL(loadFinished(bool)));
         window.show();
-        EXPECT_TRUE(loaded.wait(30000) || loaded.count() > 0);
-        EXPECT_TRUE(loaded.count() > 0 && loaded.first().first().toBool());
-        return browser;
+        return loaded.wait(30000) || !loaded.isEmpty();
     }
 
-    QTemporaryDir dir;
+    QString shown() const { return browser->property("url").toUrl().toString(); }
+    QString title() const { return browser->property("title").toString(); }
+    QString notice() const { return browser->property("notice").toString(); }
+
+    bool waitFor(const std::function<bool()>& condition)
+    {
+        return QTest::qWaitFor(condition, 20000);
+    }
+
+    // A click of the user's in the middle of the band at `top`.
+    void clickBand(int top)
+    {
+        const QPoint point(200, top + 30);
+        QWidget* under = browser->childAt(point);
+        ASSERT_NE(under, nullptr);
+        QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(browser, point));
+    }
+
+    Desktop desktop;
     QWidget window;
+    QWidget* browser = nullptr;
 };
 
-TEST_F(WebViewPage, ShowsALocalPageThroughTheModuleFillingItsArea)
+TEST_F(WebViewPage, TheMakersWholeSiteStaysInTheWindowWithItsRedirectsAndForms)
 {
-    const QUrl address = writePage("page.html",
-                                   "<html><head><title>Local maker page</title></head>"
-                                   "<body><h1>Hello from disk</h1></body></html>");
-    QWidget* browser = openOn(address);
+    server->redirect("http://www.kelvaro.example/", "http://kelvaro.example/home");
+    server->page("http://kelvaro.example/home",
+                 pageWith("Maker home",
+                          band(0, "<form method='post' action='http://shop.kelvaro.example/order'>"
+                                  "<input type='hidden' name='puzzles' value='9'>"
+                                  "<button>Order</button></form>")));
+    server->page("http://shop.kelvaro.example/order", pageWith("Ordered", ""));
+    ASSERT_TRUE(openOn("http://www.kelvaro.example/"));
     ASSERT_NE(browser, nullptr);
-
     EXPECT_TRUE(browserModuleLoaded());
-    EXPECT_EQ(browser->property("title").toString(), "Local maker page");
-    EXPECT_EQ(browser->property("url").toUrl(), address);
     EXPECT_EQ(browser->geometry(), QRect(0, 0, 800, 600));
+    EXPECT_EQ(shown(), "http://kelvaro.example/home");
+    EXPECT_TRUE(waitFor([&] { return title() == "Maker home"; }));
+
+    QTest::qWait(300);  // the browser takes input once it has drawn the page
+    clickBand(0);
+    ASSERT_TRUE(waitFor([&] { return title() == "Ordered"; })) << shown().toStdString();
+    EXPECT_EQ(server->requests.last().method, "POST");
+    EXPECT_EQ(server->requests.last().body, "puzzles=9");
+    EXPECT_EQ(desktop.opened, QList<QUrl>());
+    EXPECT_EQ(notice(), "");
 }
 
-TEST_F(WebViewPage, StaysOnItsSiteAndSendsOtherSitesToTheDesktopBrowser)
+// A page that tries, by itself, to go elsewhere each way a page can.
+TEST_F(WebViewPage, NothingLeavesTheSiteWithoutAClickAndTheWindowSaysSo)
 {
-    DesktopBrowser desktop;
-    writePage("next.html", "<html><head><title>Next page</title></head></html>");
-    // The page follows its links by itself, one after another, once loaded.
-    const QUrl address = writePage(
-        "page.html",
-        "<html><head><title>Start page</title></head><body>"
-        "<a id='away' href='https://elsewhere.example/page'>away</a>"
-        "<a id='scheme' href='kelvaro-unknown:thing'>unknown</a>"
-        "<a id='next' href='next.html'>next</a>"
-        "<script>"
-        "function click(id) { document.getElementById(id).click(); }"
-        "setTimeout(function () { click('away'); }, 500);"
-        "setTimeout(function () { window.open('https://popup.example/'); }, 1500);"
-        "setTimeout(function () { click('scheme'); }, 1700);"
-        "setTimeout(function () { click('next'); }, 2500);"
-        "</script></body></html>");
-    QWidget* browser = openOn(address);
+    const QByteArray script = "<script>setTimeout(function () { %1 }, 200);</script>";
+    const std::pair<QByteArray, QByteArray> attempts[] = {
+        {"redirect", {}},
+        {"refresh", "<meta http-equiv='refresh' content='0; url=http://elsewhere.example/'>"},
+        {"location", QByteArray(script).replace("%1", "location.href = 'http://elsewhere.example/';")},
+        {"link", QByteArray(script).replace("%1", "document.getElementById('away').click();")},
+        {"blank", QByteArray(script).replace("%1", "document.getElementById('blank').click();")},
+        {"open", QByteArray(script).replace("%1", "window.open('http://elsewhere.example/');")},
+        {"mail", QByteArray(script).replace("%1", "location.href = 'mailto:team@kelvaro.example';")},
+    };
+    server->redirect("http://www.kelvaro.example/redirect", "http://elsewhere.example/");
+    for (const auto& [name, head] : attempts) {
+        if (name != "redirect")
+            server->page("http://www.kelvaro.example/" + name,
+                     pageWith(name, head + "<a id='away' href='http://elsewhere.example/'>away</a>"
+                                           "<a id='blank' target='_blank' "
+                                           "href='http://elsewhere.example/'>blank</a>"));
+        const QByteArray start = "http://www.kelvaro.example/" + name;
+        openOn(start);
+        ASSERT_NE(browser, nullptr);
+        EXPECT_TRUE(waitFor([&] { return !notice().isEmpty(); })) << name.data();
+        QTest::qWait(300);
+        EXPECT_EQ(desktop.opened, QList<QUrl>()) << name.data();
+        if (name == "mail") {
+            EXPECT_EQ(notice(), "This page tried to open your mail program by itself; Kelvaro stopped "
+                                "it. A link to another site opens in your web browser when you click it.");
+        } else {
+            EXPECT_EQ(notice(), "This page tried to open another site (elsewhere.example) by itself; "
+                                "Kelvaro stopped it. A link to another site opens in your web browser "
+                                "when you click it.")
+                << name.data();
+        }
+        EXPECT_FALSE(shown().contains("elsewhere")) << name.data();
+        delete browser->parent();
+    }
+    for (const SiteServer::Request& request : server->requests)
+        EXPECT_FALSE(request.url.contains("elsewhere")) << request.url.data();
+}
+
+TEST_F(WebViewPage, AClickOnALinkElsewhereOpensTheDesktopsBrowserOrMailOnceAndFormsStayPut)
+{
+    server->page(
+        "http://www.kelvaro.example/",
+        pageWith("Links",
+                 // The page's script follows the click with a second site of its own.
+                 band(0, "<a href='http://elsewhere.example/a' onclick=\"setTimeout(function () "
+                         "{ location.href = 'http://second.example/'; }, 100)\">away</a>")
+                     + band(60, "<a target='_blank' href='http://blank.example/'>blank</a>")
+                     + band(120, "<a href='mailto:team@kelvaro.example'>mail</a>")
+                     + band(180, "<form method='post' action='http://elsewhere.example/collect'>"
+                                 "<input type='hidden' name='email' value='ann@home.example'>"
+                                 "<button>Send</button></form>")
+                     + band(240, "<a target='_blank' href='http://kelvaro.example/next'>next</a>")));
+    server->page("http://kelvaro.example/next", pageWith("Next", ""));
+    ASSERT_TRUE(openOn("http://www.kelvaro.example/"));
     ASSERT_NE(browser, nullptr);
-    const auto shown = [browser] { return browser->property("url").toUrl().fileName(); };
+    QTest::qWait(300);
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.opened.isEmpty(); }, 30000));
-    QTest::qWait(500);
-    EXPECT_EQ(shown(), "page.html") << "the view followed a link to another site";
+    clickBand(0);
+    ASSERT_TRUE(waitFor([&] { return !desktop.opened.isEmpty(); }));
+    EXPECT_TRUE(waitFor([&] { return notice().contains("second.example"); })) << "the script's site";
+    clickBand(60);
+    ASSERT_TRUE(waitFor([&] { return desktop.opened.size() == 2; }));
+    clickBand(120);
+    ASSERT_TRUE(waitFor([&] { return desktop.opened.size() == 3; }));
+    EXPECT_EQ(desktop.opened,
+              (QList<QUrl>{QUrl("http://elsewhere.example/a"), QUrl("http://blank.example/"),
+                           QUrl("mailto:team@kelvaro.example")}));
 
-    // The link within the site is followed.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return shown() == "next.html"; }, 30000));
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return browser->property("title").toString() == "Next page"; }, 30000));
-    // Neither the pop-up nor the unknown scheme reached the desktop.
-    EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl("https://elsewhere.example/page")});
+    clickBand(180);
+    EXPECT_TRUE(waitFor([&] {
+        return notice()
+               == "This page's form would send what you entered to another site "
+                  "(elsewhere.example); Kelvaro did not send it.";
+    })) << notice().toStdString();
+    EXPECT_EQ(desktop.opened.size(), 3);
+    EXPECT_EQ(shown(), "http://www.kelvaro.example/");
+
+    clickBand(240);
+    EXPECT_TRUE(waitFor([&] { return title() == "Next"; }));
+    EXPECT_EQ(desktop.opened.size(), 3);
+    for (const SiteServer::Request& request : server->requests)
+        EXPECT_FALSE(request.url.contains("example/collect")) << "the form was sent";
 }
 
 }  // namespace
@@ -129,6 +221,10 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     setBrowserModuleFile(KELVARO_TEST_BROWSER_MODULE);
+    SiteServer sites;
+    server = &sites;
+    // Read when the browser starts, at the first web view.
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " " + sites.proxyFlag());
     return RUN_ALL_TESTS();
 }
 

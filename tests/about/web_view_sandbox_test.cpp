@@ -63,7 +63,7 @@ TEST_F(BrowserCannotStart, AsRootWithTheSandboxOn)
     QWidget window;
     testing::internal::CaptureStderr();
     // Starting the browser here would end this whole process.
-    WebView view(QUrl("about:blank"), &window);
+    WebView view(QUrl("about:blank"), "kelvaro.example", &window);
     const std::string said = testing::internal::GetCapturedStderr();
 
     EXPECT_EQ(view.browser(), nullptr);
@@ -82,7 +82,7 @@ TEST_F(BrowserCannotStart, WithoutItsModule)
     QWidget window;
     window.resize(800, 600);
     testing::internal::CaptureStderr();
-    auto* view = new WebView(QUrl("about:blank"), &window);
+    auto* view = new WebView(QUrl("about:blank"), "kelvaro.example", &window);
     view->setGeometry(0, 0, 800, 600);
     const std::string said = testing::internal::GetCapturedStderr();
     window.show();

@@ -143,6 +143,20 @@ TEST_F(WindowKeys, TheCellsContextMenuOffersTheGridCommandsWithTheirKeys)
     EXPECT_EQ(value(8, 8), "4") << "Paste puzzle did not paste";
 }
 
+TEST_F(WindowKeys, CtrlPPressesPrintAndCtrlNGenerate)
+{
+    for (const auto& [key, button] : {std::pair{Qt::Key_P, 3}, std::pair{Qt::Key_N, 1}}) {
+        cellField(4, 4)->setFocus();
+        QTest::keyClick(cellField(4, 4), key, Qt::ControlModifier);
+        std::vector<int> pressed;
+        for (const UiEvent& event : takePendingEvents()) {
+            if (event.kind == eventControl && event.type == typePressed)
+                pressed.push_back(event.controlId);
+        }
+        EXPECT_EQ(pressed, std::vector<int>{button}) << "Ctrl+" << char(key);
+    }
+}
+
 // Every key of the main window, pressed in a cell field, and the keys that
 // type into a cell: each would change the game, the window or the clipboard,
 // or open a window, if it acted.
@@ -187,7 +201,7 @@ TEST_F(WindowKeys, AreDroppedWhileTheAboutWindowOrTheDifficultyDialogWaits)
     aboutCommand();
     EXPECT_EQ(taken, 15);
     EXPECT_EQ(commandsLeft(), 0) << "a key's event was kept for the main loop";
-    EXPECT_EQ(gridInReadingOrder(), "6" + std::string(80, '.'));
+    EXPECT_EQ(gridInReadingOrder(), std::string("6").append(80, '.'));
     EXPECT_EQ(fieldsInReadingOrder(), gridInReadingOrder()) << "a cell took typing";
     EXPECT_EQ(cell(4, 4).notes, 0);
     EXPECT_EQ(windowZoom(mainWindow), 100);

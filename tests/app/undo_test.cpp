@@ -96,17 +96,18 @@ TEST_F(Undo, TheClashColoursFollowTheValuesBackAndForth)
     EXPECT_EQ(cell(4, 0).clash, 1);
 }
 
-TEST_F(Undo, KeepsAHundredSteps)
+TEST_F(Undo, KeepsTheLastThousandSteps)
 {
-    for (int edit = 0; edit <= 100; ++edit) {
+    // 1,001 changes, each a different digit from the one before.
+    for (int edit = 0; edit <= 1000; ++edit) {
         typeOver(3, 3, std::string(1, static_cast<char>('1' + edit % 9)));
     }
-    for (int step = 0; step < 100; ++step) {
+    for (int step = 0; step < 1000; ++step) {
         pressKey(0, 0, Qt::Key_Z, Qt::ControlModifier);
     }
-    EXPECT_EQ(value(3, 3), "1") << "the first edit's digit";
+    EXPECT_EQ(value(3, 3), "1") << "the first edit's digit, 1,000 steps back";
     pressKey(0, 0, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(value(3, 3), "");
+    EXPECT_EQ(value(3, 3), "1") << "a 1,001st step was kept";
 }
 
 }  // namespace

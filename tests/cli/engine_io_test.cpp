@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -29,6 +32,16 @@ TEST(EngineOutput, EveryCommandThatCannotWriteSaysSoOnceAndFails)
     const EngineRun closed = runEngine("solve", classic + "\n", ">&-");
     EXPECT_EQ(closed.status, 1);
     EXPECT_EQ(closed.err, "error: cannot write the output: Bad file descriptor\n");
+}
+
+TEST(EngineOutput, SolveStopsAtTheFirstFailedWriteWithoutReadingOn)
+{
+    // The input never ends, so only a run that stops at the failure ends.
+    const std::string command = "yes " + classic + " | timeout 20 " KELVARO_ENGINE_BINARY
+                                " solve >/dev/full 2>/dev/null";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1) << "124: still reading when stopped";
 }
 
 TEST(EngineInput, ADirectoryIsAReadErrorNotAnEmptyInput)

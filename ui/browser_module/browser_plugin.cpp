@@ -9,9 +9,9 @@ class SiteBrowserModule : public QObject, public BrowserModule {
     Q_INTERFACES(BrowserModule)
 
 public:
-    QWidget* openSiteBrowser(const QUrl& address, QWidget* parent) override
+    QWidget* openSiteBrowser(const QUrl& address, const QString& site, QWidget* parent) override
     {
-        return new SiteBrowser(address, parent);
+        return new SiteBrowser(address, site, parent);
     }
 };
 

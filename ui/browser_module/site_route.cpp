@@ -1,27 +1,32 @@
 #include "site_route.h"
 
+#include <QString>
 #include <QUrl>
 
 namespace {
 
-bool sameOrigin(const QUrl& a, const QUrl& b)
+bool isWeb(const QString& scheme)
 {
-    return a.scheme() == b.scheme() && a.host() == b.host()
-           && a.port(a.scheme() == QLatin1String("https") ? 443 : 80)
-                  == b.port(b.scheme() == QLatin1String("https") ? 443 : 80);
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
+}
+
+bool onSite(const QString& site, const QString& host)
+{
+    return host == site || host.endsWith(QLatin1Char('.') + site);
 }
 
 }  // namespace
 
-Route routeFor(const QUrl& site, const QUrl& target, bool mainFrame)
+Route routeFor(const QString& site, const QUrl& target, bool mainFrame)
 {
     // What a page embeds is its own business; only what fills the window counts.
-    if (!mainFrame || sameOrigin(site, target))
+    if (!mainFrame)
         return Route::stay;
-    // Only web addresses are handed on: a local file or a script address has
-    // no business leaving the maker's page.
     const QString scheme = target.scheme();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
-        return Route::desktopBrowser;
+    if (isWeb(scheme))
+        return onSite(site, target.host()) ? Route::stay : Route::otherSite;
+    if (scheme == QLatin1String("mailto"))
+        return Route::mail;
+    // A local file or a script address has no business leaving the page.
     return Route::nowhere;
 }
