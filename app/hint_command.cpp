@@ -1,24 +1,32 @@
 #include "hint_command.h"
 
-#include "candidates.h"
-#include "cell_entry.h"
 #include "control_mark.h"
-#include "controls.h"
+#include "corner_text.h"
+#include "game_session.h"
 #include "grid.h"
-#include "main_window.h"
 #include "next_step.h"
+#include "verdict_commands.h"
 
 #include <optional>
-#include <string>
 
 namespace {
 
-// The board the hints work on. It carries the candidates as the loop left
-// them, so that a pair's removals, which change no value, count for the hints
-// after it; it is started afresh whenever the grid's values are not its own.
-std::optional<Board> hintBoard;
-// The step found by the last Hint, while its mark and reason are shown.
+// The step found by the last Hint, while its mark and reason are shown, and
+// the game it was found on.
 std::optional<NextStep> shown;
+GameState shownOn;
+
+// Kelvaro's own candidates as the loop's board: the game's digits, and in
+// every empty cell all digits but those that hints of this game struck out.
+Board hintBoard()
+{
+    Board board = boardOf(game);
+    for (int cell = 0; cell < 81; ++cell) {
+        board.candidates[cell] =
+            game.cells[cell].value != 0 ? testMarker : static_cast<DigitMask>(allDigits & ~game.cells[cell].struck);
+    }
+    return board;
+}
 
 void markCells(const NextStep& next, bool marked)
 {
@@ -30,11 +38,11 @@ void markCells(const NextStep& next, bool marked)
     }
 }
 
-void takeDown()
+// The reason, in the corner text, goes by itself when the grid changes.
+void takeDownMarks()
 {
     if (shown) {
         markCells(*shown, false);
-        setControlText(hintTextId, "");
         shown.reset();
     }
 }
@@ -42,20 +50,26 @@ void takeDown()
 void show(const NextStep& next)
 {
     shown = next;
+    shownOn = game;
     markCells(next, true);
-    setControlText(hintTextId, next.reason);
+    showCornerText(next.reason);
 }
 
-// The digit goes into its field as typed, so the entry checking stores it
-// and brings the clash colours up to date; the hint board takes the step as
-// the loop does.
+// The digit goes in as the player's would, the pair's digits are struck
+// out for the hints after it and leave the notes of those cells.
 void makeStep(const Step& step)
 {
-    applyStep(*hintBoard, step);
     if (step.digit != 0) {
-        const int fieldId = cellFieldId(columnOf(step.cells.front()), rowOf(step.cells.front()));
-        setControlText(fieldId, std::to_string(step.digit));
-        cellEdited(fieldId);
+        const bool wasFull = isFull(game);
+        enterDigit(game, step.cells.front(), step.digit, choices.strikePeerNotes);
+        announceIfJustFilled(wasFull);
+    }
+    for (const CandidateRemoval& removal : step.removals) {
+        for (int digit = 1; digit <= 9; ++digit) {
+            if (removal.digits & digitBit(digit)) {
+                strikeCandidate(game, removal.cell, digit);
+            }
+        }
     }
 }
 
@@ -63,31 +77,27 @@ void makeStep(const Step& step)
 
 void hintCommand()
 {
-    const Board current = Board::fromGrid();
-    if (!hintBoard || hintBoard->value != current.value) {
-        takeDown();
-        hintBoard = current;
-        initCandidates(*hintBoard);
-    }
+    dropHintIfGridChanged();
     if (shown && shown->outcome == StepOutcome::step) {
         const Step step = shown->step;
-        takeDown();
+        takeDownMarks();
+        clearCornerText();
         makeStep(step);
         return;
     }
-    takeDown();
-    show(findNextStep(*hintBoard));
+    takeDownMarks();
+    show(findNextStep(hintBoard()));
 }
 
 void dropHintIfGridChanged()
 {
-    if (shown && hintBoard->value != Board::fromGrid().value) {
-        takeDown();
+    if (shown && !sameGrid(shownOn, game)) {
+        takeDownMarks();
     }
 }
 
 void forgetHint()
 {
-    takeDown();
-    hintBoard.reset();
+    takeDownMarks();
+    clearCornerText();
 }
