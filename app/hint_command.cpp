@@ -1,23 +1,20 @@
 #include "hint_command.h"
 
-#include "cell_entry.h"
 #include "control_mark.h"
-#include "controls.h"
+#include "corner_text.h"
+#include "game_session.h"
 #include "grid.h"
-#include "main_window.h"
 #include "next_step.h"
+#include "verdict_commands.h"
 
 #include <optional>
-#include <string>
 
 namespace {
 
-// The grid the hints work on. It carries the candidates the hints struck, so
-// that a step's eliminations, which change no value, count for the hints
-// after it; it is started afresh whenever the grid's values are not its own.
-std::optional<CandidateGrid> hintGrid;
-// The step found by the last Hint, while its mark and reason are shown.
+// The step found by the last Hint, while its mark and reason are shown, and
+// the game it was found on.
 std::optional<NextStep> shown;
+GameState shownOn;
 
 void markCells(const NextStep& next, bool marked)
 {
@@ -31,11 +28,11 @@ void markCells(const NextStep& next, bool marked)
     }
 }
 
-void takeDown()
+// The reason, in the corner text, goes by itself when the grid changes.
+void takeDownMarks()
 {
     if (shown) {
         markCells(*shown, false);
-        setControlText(hintTextId, "");
         shown.reset();
     }
 }
@@ -43,19 +40,22 @@ void takeDown()
 void show(const NextStep& next)
 {
     shown = next;
+    shownOn = game;
     markCells(next, true);
-    setControlText(hintTextId, next.reason);
+    showCornerText(next.reason);
 }
 
-// A digit goes into its field as typed, so the entry checking stores it and
-// brings the clash colours up to date; the hint grid takes the whole step.
+// The step's eliminations are struck out for the hints after it and leave
+// the notes of those cells; a digit goes in as the player's would.
 void makeStep(const Step& step)
 {
-    applyStep(*hintGrid, step);
+    for (const Candidate& struck : step.eliminations) {
+        strikeCandidate(game, struck.cell, struck.digit);
+    }
     for (const Candidate& placed : step.placements) {
-        const int fieldId = cellFieldId(columnOf(placed.cell), rowOf(placed.cell));
-        setControlText(fieldId, std::to_string(placed.digit));
-        cellEdited(fieldId);
+        const bool wasFull = isFull(game);
+        enterDigit(game, placed.cell, placed.digit, choices.strikePeerNotes);
+        announceIfJustFilled(wasFull);
     }
 }
 
@@ -63,30 +63,27 @@ void makeStep(const Step& step)
 
 void hintCommand()
 {
-    const Board current = Board::fromGrid();
-    if (!hintGrid || hintGrid->value != current.value) {
-        takeDown();
-        hintGrid = CandidateGrid::fromValues(current);
-    }
+    dropHintIfGridChanged();
     if (shown && shown->outcome == StepOutcome::step) {
         const Step step = shown->step;
-        takeDown();
+        takeDownMarks();
+        clearCornerText();
         makeStep(step);
         return;
     }
-    takeDown();
-    show(findNextStep(*hintGrid));
+    takeDownMarks();
+    show(findNextStep(candidatesOf(game)));
 }
 
 void dropHintIfGridChanged()
 {
-    if (shown && hintGrid->value != Board::fromGrid().value) {
-        takeDown();
+    if (shown && !sameGrid(shownOn, game)) {
+        takeDownMarks();
     }
 }
 
 void forgetHint()
 {
-    takeDown();
-    hintGrid.reset();
+    takeDownMarks();
+    clearCornerText();
 }

@@ -91,7 +91,7 @@ TEST_F(PasteAndCopy, ThePastedGridIsCheckedAsIfTypedAndARefusalChangesNothing)
     for (int column = 0; column < 9; ++column) {
         for (int row = 0; row < 9; ++row) {
             const bool red = row == 0 && (column == 1 || column == 2);
-            EXPECT_EQ(grid[column][row].clash, red ? 1 : 0) << column << ", " << row;
+            EXPECT_EQ(cell(column, row).clash, red ? 1 : 0) << column << ", " << row;
             EXPECT_EQ(colour(column, row), red ? QColor(255, 0, 0) : QColor(1, 0, 0))
                 << column << ", " << row;
         }
