@@ -187,6 +187,8 @@ protected:
         const QRectF inner = QRectF(rect()).adjusted(frame, frame, -frame, -frame);
         painter.setClipRect(inner);
         if (notesShown) {
+            // The caret of an empty field would stand among the notes.
+            painter.fillRect(inner, palette().color(QPalette::Base));
             paintNotes(painter, inner);
         }
         if (look_.crossed) {
