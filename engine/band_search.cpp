@@ -302,9 +302,10 @@ Guess firstOpenInReadingOrder(const State& s)
 }
 
 // Depth-first over the guesses that chooseGuess picks, digits ascending,
-// until `limit` fillings are found; the first is kept.
+// until `limit` fillings are found; the first is kept, and where `last` is
+// given, each later one in turn.
 template <typename ChooseGuess>
-void search(State& s, int limit, int& found, Filling& first, ChooseGuess chooseGuess)
+void search(State& s, int limit, int& found, Filling& first, Filling* last, ChooseGuess chooseGuess)
 {
     if (!propagate(s)) {
         return;
@@ -312,6 +313,8 @@ void search(State& s, int limit, int& found, Filling& first, ChooseGuess chooseG
     if (solved(s)) {
         if (found++ == 0) {
             readFilling(s, first);
+        } else if (last != nullptr) {
+            readFilling(s, *last);
         }
         return;
     }
@@ -320,7 +323,7 @@ void search(State& s, int limit, int& found, Filling& first, ChooseGuess chooseG
         if (s.board[d][guess.band] & guess.cell) {
             State next = s;
             place(next, d, guess.band, guess.cell);
-            search(next, limit, found, first, chooseGuess);
+            search(next, limit, found, first, last, chooseGuess);
         }
     }
 }
@@ -354,7 +357,17 @@ int countFillings(const PlainPuzzle& puzzle, int limit, Filling& found)
     State s;
     int count = 0;
     if (start(puzzle, s)) {
-        search(s, limit, count, found, fewestDigits);
+        search(s, limit, count, found, nullptr, fewestDigits);
+    }
+    return count;
+}
+
+int countFillings(const PlainPuzzle& puzzle, int limit, Filling& first, Filling& last)
+{
+    State s;
+    int count = 0;
+    if (start(puzzle, s)) {
+        search(s, limit, count, first, &last, fewestDigits);
     }
     return count;
 }
@@ -364,7 +377,7 @@ bool firstFillingInReadingOrder(const PlainPuzzle& puzzle, Filling& first)
     State s;
     int count = 0;
     if (start(puzzle, s)) {
-        search(s, 1, count, first, firstOpenInReadingOrder);
+        search(s, 1, count, first, nullptr, firstOpenInReadingOrder);
     }
     return count > 0;
 }

@@ -25,6 +25,9 @@ using Filling = std::array<std::uint8_t, 81>;
 // the first one found, which is not necessarily the first in reading order,
 // goes into `found` when the count is not 0.
 int countFillings(const PlainPuzzle& puzzle, int limit, Filling& found);
+// The same, and where the count is 2 or more, the last filling found, which
+// differs from the first, in `last`.
+int countFillings(const PlainPuzzle& puzzle, int limit, Filling& first, Filling& last);
 
 // The first filling in reading order: cells compared row by row, left to
 // right, each by its digit. False when there is none.

@@ -5,10 +5,14 @@
 #include "search.h"
 #include "technique_table.h"
 
-std::optional<Step> ladderStep(const CandidateGrid& grid, bool uniqueSolution)
+std::optional<Step> ladderStep(const CandidateGrid& grid, bool uniqueSolution, int ceiling)
 {
     const auto table = techniqueTable();
-    for (int technique = 0; technique < static_cast<int>(table.size()); ++technique) {
+    int rows = static_cast<int>(table.size());
+    while (rows > 0 && table[rows - 1].rating > ceiling) {
+        --rows;
+    }
+    for (int technique = 0; technique < rows; ++technique) {
         if (!uniqueSolution && table[technique].needsUniqueSolution) {
             continue;
         }

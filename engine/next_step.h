@@ -31,9 +31,14 @@ struct NextStep {
 // several solutions the techniques that rest on one solution are left out.
 NextStep findNextStep(const CandidateGrid& grid);
 
+// No ceiling on the ratings the ladder tries.
+inline constexpr int noCeiling = 1000;
+
 // The ladder's step on the grid: the first step of the first technique, in
-// the table's order, that finds one; none when the ladder runs out.
-std::optional<Step> ladderStep(const CandidateGrid& grid, bool uniqueSolution = true);
+// the table's order, that finds one; none when the ladder runs out. With a
+// ceiling (tenths), the rows after the last one whose least rating is at most
+// the ceiling are not tried: a step only they would find rates above it.
+std::optional<Step> ladderStep(const CandidateGrid& grid, bool uniqueSolution = true, int ceiling = noCeiling);
 
 // The step made on the grid: its eliminations, then its placements.
 void applyStep(CandidateGrid& grid, const Step& step);

@@ -9,15 +9,15 @@
 
 #include <algorithm>
 
-LadderRating rateByLadder(const Board& puzzle)
+LadderRating rateByLadder(const Board& puzzle, int ceiling)
 {
     LadderRating rating;
     CandidateGrid grid = CandidateGrid::fromValues(puzzle);
     int hardest = 0;
     bool placed = false;
     while (!grid.isComplete()) {
-        const std::optional<Step> step = ladderStep(grid);
-        if (!step) {
+        const std::optional<Step> step = ladderStep(grid, true, ceiling);
+        if (!step || step->rating > ceiling) {
             return rating;
         }
         if (step->rating > hardest) {
@@ -37,9 +37,30 @@ LadderRating rateByLadder(const Board& puzzle)
     return rating;
 }
 
+std::span<const GradeBand> gradeBands()
+{
+    static const GradeBand bands[] = {
+        {"easy", 10, 14},
+        {"medium", 15, 24},
+        {"hard", 25, 49},
+        {"diabolical", 50,
+         std::max_element(techniqueTable().begin(), techniqueTable().end(), [](const auto& a, const auto& b) {
+             return a.rating < b.rating;
+         })->rating},
+    };
+    return bands;
+}
+
 const char* gradeOf(int er)
 {
-    return er < 0 ? "diabolical" : er < 15 ? "easy" : er < 25 ? "medium" : er < 50 ? "hard" : "diabolical";
+    if (er >= 0) {
+        for (const GradeBand& band : gradeBands()) {
+            if (er <= band.high) {
+                return band.grade;
+            }
+        }
+    }
+    return "diabolical";
 }
 
 PuzzleCheck checkPuzzle(const Board& puzzle)

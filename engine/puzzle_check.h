@@ -1,7 +1,9 @@
 #pragma once
 
 #include "board.h"
+#include "next_step.h"
 
+#include <span>
 #include <string>
 
 // The rating on Sudoku Explainer's scale: the ladder's path from the givens,
@@ -17,8 +19,12 @@ struct LadderRating {
     bool complete = false;  // the path ends with every cell filled
 };
 
-// The values of the board as givens; its candidates play no part.
-LadderRating rateByLadder(const Board& puzzle);
+// The values of the board as givens; its candidates play no part. With a
+// ceiling (tenths), the path is given up as soon as it is known to rate above
+// it (a step rates above it, or only the table's rows above it are left to
+// try), ER unknown as where the ladder runs out; a rating at or under the
+// ceiling is the one without it.
+LadderRating rateByLadder(const Board& puzzle, int ceiling = noCeiling);
 
 // What a player is told about a puzzle: how many solutions it has and, for a
 // proper puzzle, its rating, its grade and its hardest step.
@@ -33,7 +39,16 @@ struct PuzzleCheck {
 
 PuzzleCheck checkPuzzle(const Board& puzzle);
 
-// The grade of a rating (tenths): easy under 1.5, medium under 2.5, hard
-// under 5.0, diabolical from 5.0 (and where the ladder runs out, as chains
-// start above 6.2).
+// The grades and their bands of ER (tenths, both ends included): easy 1.0 to
+// 1.4, medium 1.5 to 2.4, hard 2.5 to 4.9, diabolical from 5.0 up to the
+// highest rating the table's techniques give.
+struct GradeBand {
+    const char* grade;
+    int low;
+    int high;
+};
+std::span<const GradeBand> gradeBands();
+
+// The grade of a rating (tenths), by those bands; diabolical also where the
+// ladder runs out, as chains start above 6.2.
 const char* gradeOf(int er);

@@ -484,3 +484,17 @@ int countSolutions(const Board& board, int limit)
 }
 
 int countSolutions(int limit) { return countSolutions(Board::fromGrid(), limit); }
+
+int countSolutions(const Board& board, int limit, const Filling& known, Filling& other)
+{
+    PlainPuzzle puzzle;
+    if (givensClash(board) || !allowedDigits(board, false, puzzle)) {
+        return 0;
+    }
+    Filling last;
+    const int count = countFillings(puzzle, limit, other, last);
+    if (count > 1 && other == known) {
+        other = last;
+    }
+    return count;
+}

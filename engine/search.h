@@ -1,5 +1,6 @@
 #pragma once
 
+#include "band_search.h"
 #include "board.h"
 
 #include <string>
@@ -21,3 +22,6 @@ std::string peerValues(int column, int row);
 // counted up to limit (the count stops there). Candidates play no part.
 int countSolutions(int limit);
 int countSolutions(const Board& board, int limit);
+// The same, and a solution other than `known` where there is one among the
+// grids counted: a count of 2 or more always gives one.
+int countSolutions(const Board& board, int limit, const Filling& known, Filling& other);

@@ -181,4 +181,18 @@ TEST_F(SearchTest, CountSolutionsSeesTwoWhereTwoExist)
     }
     loadValues(puzzle);
     EXPECT_EQ(countSolutions(5), 2);
+
+    // Either of the two, known, gives the other; one of them alone gives none.
+    const Board first = puzzleBoard(emptyGridFilling);
+    Board second = first;
+    for (int row : {0, 3}) {  // rows 1 and 4 hold the 1s and 2s of columns 1 and 2
+        const int a = first.value[cellIndex(0, row)];
+        second.place(cellIndex(0, row), first.value[cellIndex(1, row)]);
+        second.place(cellIndex(1, row), a);
+    }
+    Filling other{};
+    EXPECT_EQ(countSolutions(Board::fromGrid(), 2, first.value, other), 2);
+    EXPECT_EQ(other, second.value);
+    EXPECT_EQ(countSolutions(Board::fromGrid(), 2, second.value, other), 2);
+    EXPECT_EQ(other, first.value);
 }
