@@ -4,6 +4,7 @@
 #include "check_command.h"
 #include "clear_command.h"
 #include "engine_grid.h"
+#include "game_session.h"
 #include "generate_command.h"
 #include "hint_command.h"
 #include "main_window.h"
@@ -11,6 +12,7 @@
 #include "notes_commands.h"
 #include "print_command.h"
 #include "puzzle_clipboard.h"
+#include "rated_puzzle_command.h"
 #include "solve_button.h"
 #include "undo_history.h"
 #include "verdict_commands.h"
@@ -23,6 +25,15 @@ void clearForGenerate()
 {
     clearCommand();
     writeGameToGrid();
+}
+
+// The puzzle found becomes the givens of a new game; a cancel leaves the
+// game as it was.
+void newRatedPuzzleCommand()
+{
+    if (const std::optional<Board> puzzle = askRatedPuzzle()) {
+        startNewGame(puzzle->value);
+    }
 }
 
 constexpr MainCommand commands[] = {
@@ -56,6 +67,7 @@ constexpr MainCommand commands[] = {
     {zoomInId, zoomInCommand},
     {zoomOutId, zoomOutCommand},
     {zoomResetId, zoomResetCommand},
+    {newRatedPuzzleId, [] { recordUndoStep(newRatedPuzzleCommand); }},
 };
 
 }  // namespace

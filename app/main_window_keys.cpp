@@ -13,6 +13,7 @@ constexpr KeyCommand keys[] = {
     {redoId, "Redo", "Ctrl+Shift+Z; Ctrl+Y"},
     {hintId, "Hint", "Ctrl+H"},
     {checkPuzzleId, "Check puzzle", "Ctrl+K"},
+    {newRatedPuzzleId, "New puzzle by rating", "Ctrl+Shift+N"},
     menuSeparator,
     {copyWithNotesId, "Copy with notes", "Ctrl+Shift+C"},
     {showMistakesId, "Show mistakes", "Ctrl+M", mistakesShown},

@@ -21,6 +21,7 @@ constexpr int strikePeerNotesId = 113;
 constexpr int zoomInId = 114;
 constexpr int zoomOutId = 115;
 constexpr int zoomResetId = 116;
+constexpr int newRatedPuzzleId = 117;
 
 // The main window's keys, and the entries of the cell fields' context menu
 // in the order shown.

@@ -15,3 +15,12 @@ int RandomInt::operator()(int n)
     }
     return static_cast<int>(draw % range);
 }
+
+int takeAtRandom(std::vector<int>& items, const RandomSource& randomInt)
+{
+    const int k = randomInt(static_cast<int>(items.size()) - 1);
+    const int item = items[k];
+    items[k] = items.back();
+    items.pop_back();
+    return item;
+}

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <random>
+#include <vector>
 
 // A source of random integers: given n, returns one of 0 to n inclusive,
 // each equally likely.
@@ -23,3 +24,7 @@ public:
 private:
     std::mt19937_64 engine_;
 };
+
+// One of the items drawn at random and taken out of the list, whose order
+// is not kept. The list must not be empty.
+int takeAtRandom(std::vector<int>& items, const RandomSource& randomInt);

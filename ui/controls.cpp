@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,6 +101,17 @@ QWidget* createOptionButton(int window, int id, const std::string& caption, int 
     return place(option, window, id, x, y, w, h);
 }
 
+QWidget* createCheckBox(int window, int id, const std::string& caption, int x, int y, int w, int h)
+{
+    QWidget* parent = findWindow(window);
+    if (parent == nullptr) {
+        return nullptr;
+    }
+    auto* box = new QCheckBox(QString::fromStdString(caption), parent);
+    raisePressedOnClick(box, window, id);
+    return place(box, window, id, x, y, w, h);
+}
+
 QWidget* createStaticText(int window, int id, const std::string& text, int x, int y, int w, int h,
                           TextAlign align)
 {
@@ -143,6 +155,15 @@ QWidget* createProgressBar(int window, int id, int x, int y, int w, int h)
     bar->setTextVisible(false);
     bar->setOrientation(Qt::Horizontal);
     return place(bar, window, id, x, y, w, h);
+}
+
+QWidget* createBusyBar(int window, int id, int x, int y, int w, int h)
+{
+    auto* bar = qobject_cast<QProgressBar*>(createProgressBar(window, id, x, y, w, h));
+    if (bar != nullptr) {
+        bar->setRange(0, 0);
+    }
+    return bar;
 }
 
 void setControlText(int id, std::string_view text)

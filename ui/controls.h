@@ -23,6 +23,10 @@ QWidget* createButton(int window, int id, const std::string& caption, int x, int
 QWidget* createOptionButton(int window, int id, const std::string& caption, int x, int y, int w,
                             int h);
 
+// A check box, on or off by itself. Raises a control event of type
+// typePressed when clicked.
+QWidget* createCheckBox(int window, int id, const std::string& caption, int x, int y, int w, int h);
+
 // A text that wraps at the control's width.
 QWidget* createStaticText(int window, int id, const std::string& text, int x, int y, int w, int h,
                           TextAlign align = TextAlign::left);
@@ -33,6 +37,10 @@ int createFrame(int window, int x, int y, int w, int h);
 
 // A horizontal bar with the range 0 to 100, no text, starting at 0.
 QWidget* createProgressBar(int window, int id, int x, int y, int w, int h);
+
+// A horizontal bar that shows work going on, with no end known: it moves
+// while the program handles window events.
+QWidget* createBusyBar(int window, int id, int x, int y, int w, int h);
 
 // Control state. Operations on an id that no open window holds do nothing
 // and read as empty or unchecked.

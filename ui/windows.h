@@ -6,7 +6,8 @@
 class QWidget;
 
 // Windows are known by number: 0 the main window, 1 the difficulty dialog,
-// 2 the progress window, 3 the About window, 4 the web-page window.
+// 2 the progress window, 3 the About window, 4 the web-page window, 5 and 6
+// the dialog and the progress window of New puzzle by rating.
 
 // What the title bar offers. A window with neither box has a title bar only.
 enum WindowStyle : unsigned {

@@ -134,6 +134,7 @@ TEST_F(WindowKeys, TheCellsContextMenuOffersTheGridCommandsWithTheirKeys)
         {"Redo", "Ctrl+Shift+Z"},
         {"Hint", "Ctrl+H"},
         {"Check puzzle", "Ctrl+K"},
+        {"New puzzle by rating", "Ctrl+Shift+N"},
         {"", ""},
         {"Copy with notes", "Ctrl+Shift+C"},
         {"Show mistakes", "Ctrl+M"},
@@ -153,17 +154,24 @@ TEST_F(WindowKeys, TheCellsContextMenuOffersTheGridCommandsWithTheirKeys)
     EXPECT_EQ(value(8, 8), "4") << "Paste puzzle did not paste";
 }
 
-TEST_F(WindowKeys, CtrlPPressesPrintAndCtrlNGenerate)
+TEST_F(WindowKeys, CtrlPPressesPrintCtrlNGenerateAndCtrlShiftNAsksForANewPuzzleByRating)
 {
-    for (const auto& [key, button] : {std::pair{Qt::Key_P, 3}, std::pair{Qt::Key_N, 1}}) {
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int command;
+    } keys[] = {{Qt::Key_P, Qt::ControlModifier, 3},
+                {Qt::Key_N, Qt::ControlModifier, 1},
+                {Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier, 117}};
+    for (const auto& each : keys) {
         cellField(4, 4)->setFocus();
-        QTest::keyClick(cellField(4, 4), key, Qt::ControlModifier);
+        QTest::keyClick(cellField(4, 4), each.key, each.modifiers);
         std::vector<int> pressed;
         for (const UiEvent& event : takePendingEvents()) {
             if (event.kind == eventControl && event.type == typePressed)
                 pressed.push_back(event.controlId);
         }
-        EXPECT_EQ(pressed, std::vector<int>{button}) << "Ctrl+" << char(key);
+        EXPECT_EQ(pressed, std::vector<int>{each.command}) << "command " << each.command;
     }
 }
 
@@ -185,7 +193,7 @@ void pressEveryWindowKey()
         {Qt::Key_M, ctrl},      {Qt::Key_N, {}},        {Qt::Key_F, ctrlShift},
         {Qt::Key_Delete, ctrlShift},                    {Qt::Key_Equal, ctrl},
         {Qt::Key_Minus, ctrl},  {Qt::Key_0, ctrl},      {Qt::Key_7, {}},
-        {Qt::Key_3, ctrl},      {Qt::Key_Backspace, {}},
+        {Qt::Key_3, ctrl},      {Qt::Key_Backspace, {}}, {Qt::Key_N, ctrlShift},
     };
     for (const auto& [key, modifiers] : keys) {
         QTest::keyClick(field, key, modifiers);
@@ -209,7 +217,7 @@ TEST_F(WindowKeys, AreDroppedWhileTheAboutWindowOrTheDifficultyDialogWaits)
         findWindow(aboutWindow)->close();
     });
     aboutCommand();
-    EXPECT_EQ(taken, 15);
+    EXPECT_EQ(taken, 16);
     EXPECT_EQ(commandsLeft(), 0) << "a key's event was kept for the main loop";
     EXPECT_EQ(gridInReadingOrder(), std::string("6").append(80, '.'));
     EXPECT_EQ(fieldsInReadingOrder(), gridInReadingOrder()) << "a cell took typing";
@@ -223,7 +231,7 @@ TEST_F(WindowKeys, AreDroppedWhileTheAboutWindowOrTheDifficultyDialogWaits)
         QTest::mouseClick(findControl(difficultyOkId), Qt::LeftButton);
     });
     dispatchEvent({eventControl, generateButtonId, typePressed, mainWindow});
-    EXPECT_EQ(taken, 30);
+    EXPECT_EQ(taken, 32);
     EXPECT_EQ(commandsLeft(), 0) << "a key's event was kept for the main loop";
     EXPECT_EQ(fieldsInReadingOrder(), gridInReadingOrder());
     EXPECT_EQ(cell(4, 4).notes, 0);

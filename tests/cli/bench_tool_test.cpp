@@ -8,20 +8,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-std::vector<std::string> fieldsOf(const std::string& line)
-{
-    std::vector<std::string> fields;
-    std::istringstream row(line);
-    for (std::string field; std::getline(row, field, '\t');) {
-        fields.push_back(field);
-    }
-    return fields;
-}
-
-}  // namespace
-
 // QQWing needs minutes for the first puzzle (it has no solution); the
 // benchmark gives up on it after its time limit and still reports the file.
 TEST(BenchTool, APuzzleTheComparisonCannotFinishIsCountedApart)
@@ -40,10 +26,10 @@ TEST(BenchTool, APuzzleTheComparisonCannotFinishIsCountedApart)
     std::string row;
     std::getline(lines, header);
     std::getline(lines, row);
-    EXPECT_EQ(fieldsOf(header),
+    EXPECT_EQ(tabFields(header),
               (std::vector<std::string>{"file", "puzzles", "solved", "median_us", "p99_us", "max_us", "total_s",
                                         "qqwing_total_s", "qqwing_unfinished", "ratio"}));
-    const std::vector<std::string> fields = fieldsOf(row);
+    const std::vector<std::string> fields = tabFields(row);
     ASSERT_EQ(fields.size(), 10U) << out;
     EXPECT_EQ(fields[1], "2");
     EXPECT_EQ(fields[2], "1");

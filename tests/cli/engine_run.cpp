@@ -40,3 +40,13 @@ EngineRun runEngine(const std::string& arguments, const std::string& input, cons
     std::filesystem::remove_all(dir);
     return run;
 }
+
+std::vector<std::string> tabFields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    std::istringstream row(line);
+    for (std::string field; std::getline(row, field, '\t');) {
+        fields.push_back(field);
+    }
+    return fields;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 struct EngineRun {
     int status = -1;
@@ -13,3 +14,6 @@ struct EngineRun {
 // they can replace it (">/dev/full", ">&-", "</tmp").
 EngineRun runEngine(const std::string& arguments, const std::string& input,
                     const std::string& redirections = "");
+
+// The fields of a line of output, split at its tabs.
+std::vector<std::string> tabFields(const std::string& line);
