@@ -2,6 +2,7 @@
 
 #include "board.h"
 #include "chains/implications.h"
+#include "time_limit.h"
 
 #include <array>
 
@@ -53,6 +54,7 @@ public:
             return std::nullopt;
         }
         for (int second = 1; second < baseCount_; ++second) {
+            checkTimeLimit();
             for (int first = 0; first < second; ++first) {
                 if (std::optional<Step> step = tryPair(bases_[first], bases_[second])) {
                     return step;

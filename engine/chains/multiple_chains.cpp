@@ -5,6 +5,7 @@
 #include "chain_steps.h"
 #include "implications.h"
 #include "propagation.h"
+#include "time_limit.h"
 
 #include <array>
 #include <limits>
@@ -135,6 +136,7 @@ private:
             onRuns_[index] = std::make_unique<Propagation>();
         }
         if (!done_[index]) {
+            checkTimeLimit();
             onRuns_[index]->run(grid_, links_, counts_, nodeOf(cell, digit, true), mode_);
             done_[index] = true;
         }
@@ -151,6 +153,7 @@ private:
             const bool contradictions = strength_.dynamic;
             const bool bothWays = count >= 3 && strength_.dynamic && !strength_.nishio;
             if (contradictions || bothWays) {
+                checkTimeLimit();
                 offRun_.run(grid_, links_, counts_, nodeOf(cell, digit, false), mode_);
             }
             if (contradictions) {
@@ -213,6 +216,7 @@ private:
         }
         const int length = counter_.count(run, kept) + counter_.countNew(run, parents);
         offer(length, contradictionRank, negation(run.assumption()), ForcingKind::contradiction, [&](Step& step) {
+            step.proof.push_back(chainNode(run.assumption()).candidate);
             writer_.write(step, run, kept);
             writer_.writeNew(step, run, run.conflictNew(), parents);
         });
@@ -230,6 +234,7 @@ private:
                 }
                 const int length = counter_.count(on, node) + counter_.count(offRun_, node);
                 offer(length, bothWaysRank, node, ForcingKind::bothWays, [&](Step& step) {
+                    step.proof.push_back(chainNode(on.assumption()).candidate);
                     writer_.write(step, on, node);
                     writer_.write(step, offRun_, node);
                 });
@@ -237,9 +242,9 @@ private:
         }
     }
 
-    // Conclusions common to every assumption of a group, in the order the
-    // first one reached them.
-    void offerCommon(const std::vector<const Propagation*>& runs, int kind, ForcingKind name)
+    // Conclusions common to every assumption of a group (a cell's digits, or
+    // a digit's places in `unit`), in the order the first one reached them.
+    void offerCommon(const std::vector<const Propagation*>& runs, int kind, ForcingKind name, int unit)
     {
         NodeSet common = runs.front()->reached();
         for (const Propagation* run : runs) {
@@ -266,7 +271,11 @@ private:
                 }
                 offer(length, kind, node, name, [&](Step& step) {
                     for (const Propagation* run : runs) {
+                        step.proof.push_back(chainNode(run->assumption()).candidate);
                         writer_.write(step, *run, node);
+                    }
+                    if (unit >= 0) {
+                        step.units.push_back(unit);
                     }
                 });
             }
@@ -291,7 +300,7 @@ private:
         }
         std::vector<const Propagation*> runs;
         forEachInReadingOrder(unit, places, [&](int c) { runs.push_back(&assume(c, digit)); });
-        offerCommon(runs, regionRank, ForcingKind::region);
+        offerCommon(runs, regionRank, ForcingKind::region, unit);
     }
 
     void searchWholeCell(int cell)
@@ -302,7 +311,7 @@ private:
                 runs.push_back(&assume(cell, digit));
             }
         }
-        offerCommon(runs, cellRank, ForcingKind::cell);
+        offerCommon(runs, cellRank, ForcingKind::cell, -1);
     }
 
     std::vector<RankedChain<ForcingChainStep>>* all_;

@@ -5,6 +5,7 @@
 #include "chain_steps.h"
 #include "implications.h"
 #include "link_lists.h"
+#include "time_limit.h"
 
 #include <algorithm>
 #include <array>
@@ -208,6 +209,7 @@ private:
         }
         InferenceTree tree(links_, mode);
         for (int row = 0; row < 9; ++row) {
+            checkTimeLimit();
             for (int column = 0; column < 9; ++column) {
                 const int cell = cellIndex(column, row);
                 const int count = bitTotal(grid_.candidates[cell]);
