@@ -4,10 +4,13 @@
 
 #include <algorithm>
 
-LinkLists::LinkLists(const CandidateGrid& grid)
+LinkLists::LinkLists(const CandidateGrid& grid) { build(grid); }
+
+void LinkLists::build(const CandidateGrid& grid)
 {
+    candidates_ = grid.candidates;
+    links_.clear();
     const PlaceCounts counts = PlaceCounts::of(grid);
-    links_.reserve(4096);
     for (int cell = 0; cell < 81; ++cell) {
         for (int digit = 1; digit <= 9; ++digit) {
             if (!grid.has(cell, digit)) {
@@ -39,4 +42,13 @@ LinkLists::LinkLists(const CandidateGrid& grid)
             bounds_[off][2] = static_cast<std::uint16_t>(links_.size());
         }
     }
+}
+
+const LinkLists& LinkLists::of(const CandidateGrid& grid)
+{
+    thread_local LinkLists kept(grid);
+    if (kept.candidates_ != grid.candidates) {
+        kept.build(grid);
+    }
+    return kept;
 }

@@ -19,6 +19,11 @@ class LinkLists {
 public:
     explicit LinkLists(const CandidateGrid& grid);
 
+    // The lists of the grid: the ladder tries one chain technique after
+    // another on the same grid, so the last lists made are kept and made
+    // again only for another grid.
+    static const LinkLists& of(const CandidateGrid& grid);
+
     struct Range {
         const Node* first;
         const Node* last;
@@ -32,12 +37,14 @@ public:
     Range strongInRegions(Node off) const { return range(off, 1); }
 
 private:
+    void build(const CandidateGrid& grid);
     Range range(Node node, int part) const
     {
         const std::uint16_t* bounds = bounds_[node].data();
         return {links_.data() + bounds[part], links_.data() + bounds[part + 1]};
     }
 
+    std::array<DigitMask, 81> candidates_{};  // the grid the lists are of
     std::vector<Node> links_;
     // Per node: where its cell links start, where its region links start,
     // and where they end.

@@ -105,7 +105,7 @@ public:
     // instead of the best alone.
     ForcingChainSearch(const CandidateGrid& grid, ForcingLevel level, ForcingWorkspace& workspace,
                        std::vector<RankedChain<ForcingChainStep>>* all)
-        : all_(all), grid_(grid), links_(grid), counts_(PlaceCounts::of(grid)), strength_(strengthOf(level)), onRuns_(workspace.onRuns),
+        : all_(all), grid_(grid), links_(LinkLists::of(grid)), counts_(PlaceCounts::of(grid)), strength_(strengthOf(level)), onRuns_(workspace.onRuns),
           offRun_(workspace.offRun),
           counter_(workspace.counter), writer_(workspace.writer)
     {
@@ -316,7 +316,7 @@ private:
 
     std::vector<RankedChain<ForcingChainStep>>* all_;
     const CandidateGrid& grid_;
-    LinkLists links_;
+    const LinkLists& links_;
     PlaceCounts counts_;
     Strength strength_;
     PropagationMode mode_;

@@ -188,7 +188,7 @@ public:
     // With `all`, every chain found is kept there, in the order found,
     // instead of the best alone.
     SingleChainSearch(const CandidateGrid& grid, std::vector<RankedChain<SingleChainStep>>* all)
-        : grid_(grid), links_(grid), all_(all)
+        : grid_(grid), links_(LinkLists::of(grid)), all_(all)
     {
     }
 
@@ -362,7 +362,7 @@ private:
     }
 
     const CandidateGrid& grid_;
-    LinkLists links_;
+    const LinkLists& links_;
     std::vector<Node> nodes_;
     std::vector<RankedChain<SingleChainStep>>* all_;
     ChainRank rank_ = noneYet;
