@@ -1,19 +1,14 @@
 #pragma once
 
-// Keeps a cell field to one digit from 1 to 9, copies it into the grid and
-// marks the cells whose digit repeats in their box, row or column.
+// What the player does to one cell through its field (17 to 97). Each is a
+// command on the game; a given takes neither digits nor notes.
 
-// Called for every edit the user makes in cell field `fieldId` (17 to 97).
-void cellEdited(int fieldId);
+// A digit typed into the cell, 0 for a deletion. The digit replaces
+// whatever the cell held, and the player's choices apply: in notes mode a
+// digit 1 to 9 toggles that note instead, and a placed digit leaves the
+// notes of its peers unless the player turned that off. Deleting from an
+// empty cell takes its notes away.
+void cellEdited(int fieldId, int digit);
 
-// Recomputes the clash flag of cell (column, row); flags the first clashing
-// peer found by each of the box, row and column scans.
-void checkClash(int column, int row);
-
-// Shows every clashing cell's digit in red, the others in black.
-void colourCells();
-
-// The checking of an edit, run over every cell at once for values that the
-// program put in as if typed (a pasted puzzle, an undone step): each cell's
-// flag ends up set exactly when its digit repeats in its box, row or column.
-void checkAllCells();
+// A note of the cell turned on or off, in notes mode or not.
+void noteToggled(int fieldId, int digit);

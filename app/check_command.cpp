@@ -1,6 +1,7 @@
 #include "check_command.h"
 
 #include "clashes.h"
+#include "game_session.h"
 #include "message_box.h"
 #include "puzzle_check.h"
 
@@ -61,9 +62,9 @@ std::string clashSentences(const Board& board)
 
 void checkPuzzleCommand()
 {
-    const Board board = Board::fromGrid();
+    const Board board = boardOf(game);
     const PuzzleCheck check = checkPuzzle(board);
-    std::string text = solutionCount(check.solutions) + "\n" + check.rating;
+    std::string text = solutionCount(check.solutions) + "\n" + check.verdict;
     if (check.clash) {
         text += "\n";
         text += clashSentences(board);

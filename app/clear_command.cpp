@@ -1,17 +1,5 @@
 #include "clear_command.h"
 
-#include "controls.h"
-#include "grid.h"
+#include "game_session.h"
 
-void clearCommand()
-{
-    for (int i = 0; i < 9; ++i) {
-        for (int j = 0; j < 9; ++j) {
-            Cell& cell = grid[i][j];
-            setTextColour(cell.fieldId, 1, 0, 0);
-            setControlText(cell.fieldId, "");
-            cell.value.store("");
-            cell.clash = 0;
-        }
-    }
-}
+void clearCommand() { startNewGame(std::array<std::uint8_t, 81>{}); }

@@ -1,4 +1,4 @@
 #pragma once
 
-// Empties every cell field and every cell of the grid, and clears every clash.
+// Empties every cell of the game, notes and all: a new, empty game.
 void clearCommand();

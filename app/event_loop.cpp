@@ -1,6 +1,8 @@
 #include "event_loop.h"
 
 #include "cell_entry.h"
+#include "corner_text.h"
+#include "game_view.h"
 #include "hint_command.h"
 #include "main_commands.h"
 #include "main_window.h"
@@ -10,15 +12,26 @@ int lastEventKind = 0;
 int lastControlId = 0;
 int quit = 0;
 
+namespace {
+
+void runCellEvent(const UiEvent& event)
+{
+    if (event.type == typeTextChanged) {
+        recordUndoStep([&event] { cellEdited(event.controlId, event.value); });
+    } else if (event.type == typeNoteToggled) {
+        recordUndoStep([&event] { noteToggled(event.controlId, event.value); });
+    }
+}
+
+}  // namespace
+
 void dispatchEvent(const UiEvent& event)
 {
     lastEventKind = event.kind;
     if (event.kind == eventControl) {
         lastControlId = event.controlId;
         if (isCellField(lastControlId)) {
-            if (event.type == typeTextChanged) {
-                recordUndoStep([fieldId = lastControlId] { cellEdited(fieldId); });
-            }
+            runCellEvent(event);
         } else {
             for (const MainCommand& command : mainCommands()) {
                 if (command.id == lastControlId) {
@@ -27,6 +40,8 @@ void dispatchEvent(const UiEvent& event)
             }
         }
         dropHintIfGridChanged();
+        dropCornerTextIfGridChanged();
+        showGame();
     } else if (event.kind == eventClose) {
         quit = 1;
     }

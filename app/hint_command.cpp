@@ -1,40 +1,38 @@
 #include "hint_command.h"
 
-#include "candidates.h"
-#include "cell_entry.h"
 #include "control_mark.h"
-#include "controls.h"
+#include "corner_text.h"
+#include "game_session.h"
 #include "grid.h"
-#include "main_window.h"
 #include "next_step.h"
+#include "verdict_commands.h"
 
 #include <optional>
-#include <string>
 
 namespace {
 
-// The board the hints work on. It carries the candidates as the loop left
-// them, so that a pair's removals, which change no value, count for the hints
-// after it; it is started afresh whenever the grid's values are not its own.
-std::optional<Board> hintBoard;
-// The step found by the last Hint, while its mark and reason are shown.
+// The step found by the last Hint, while its mark and reason are shown, and
+// the game it was found on.
 std::optional<NextStep> shown;
+GameState shownOn;
 
 void markCells(const NextStep& next, bool marked)
 {
     if (next.outcome != StepOutcome::step) {
         return;
     }
-    for (int cell : next.step.cells) {
-        setControlMarked(cellFieldId(columnOf(cell), rowOf(cell)), marked);
+    for (const auto* list : {&next.step.placements, &next.step.proof}) {
+        for (const Candidate& each : *list) {
+            setControlMarked(cellFieldId(columnOf(each.cell), rowOf(each.cell)), marked);
+        }
     }
 }
 
-void takeDown()
+// The reason, in the corner text, goes by itself when the grid changes.
+void takeDownMarks()
 {
     if (shown) {
         markCells(*shown, false);
-        setControlText(hintTextId, "");
         shown.reset();
     }
 }
@@ -42,20 +40,22 @@ void takeDown()
 void show(const NextStep& next)
 {
     shown = next;
+    shownOn = game;
     markCells(next, true);
-    setControlText(hintTextId, next.reason);
+    showCornerText(next.reason);
 }
 
-// The digit goes into its field as typed, so the entry checking stores it
-// and brings the clash colours up to date; the hint board takes the step as
-// the loop does.
+// The step's eliminations are struck out for the hints after it and leave
+// the notes of those cells; a digit goes in as the player's would.
 void makeStep(const Step& step)
 {
-    applyStep(*hintBoard, step);
-    if (step.digit != 0) {
-        const int fieldId = cellFieldId(columnOf(step.cells.front()), rowOf(step.cells.front()));
-        setControlText(fieldId, std::to_string(step.digit));
-        cellEdited(fieldId);
+    for (const Candidate& struck : step.eliminations) {
+        strikeCandidate(game, struck.cell, struck.digit);
+    }
+    for (const Candidate& placed : step.placements) {
+        const bool wasFull = isFull(game);
+        enterDigit(game, placed.cell, placed.digit, choices.strikePeerNotes);
+        announceIfJustFilled(wasFull);
     }
 }
 
@@ -63,31 +63,27 @@ void makeStep(const Step& step)
 
 void hintCommand()
 {
-    const Board current = Board::fromGrid();
-    if (!hintBoard || hintBoard->value != current.value) {
-        takeDown();
-        hintBoard = current;
-        initCandidates(*hintBoard);
-    }
+    dropHintIfGridChanged();
     if (shown && shown->outcome == StepOutcome::step) {
         const Step step = shown->step;
-        takeDown();
+        takeDownMarks();
+        clearCornerText();
         makeStep(step);
         return;
     }
-    takeDown();
-    show(findNextStep(*hintBoard));
+    takeDownMarks();
+    show(findNextStep(candidatesOf(game)));
 }
 
 void dropHintIfGridChanged()
 {
-    if (shown && hintBoard->value != Board::fromGrid().value) {
-        takeDown();
+    if (shown && !sameGrid(shownOn, game)) {
+        takeDownMarks();
     }
 }
 
 void forgetHint()
 {
-    takeDown();
-    hintBoard.reset();
+    takeDownMarks();
+    clearCornerText();
 }

@@ -3,6 +3,7 @@
 #include "grid.h"
 #include "main_window.h"
 #include "windows.h"
+#include "zoom_commands.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -57,7 +58,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(programIcon());
 
     resetEngineState();
-    if (!openMainWindow()) {
+    if (!openMainWindow(savedZoom())) {
         std::fprintf(stderr, "kelvaro: cannot open the main window.\n");
         return EXIT_FAILURE;
     }

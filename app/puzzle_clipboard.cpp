@@ -1,11 +1,14 @@
 #include "puzzle_clipboard.h"
 
+#include "cell_entry.h"
 #include "clipboard.h"
 #include "controls.h"
-#include "grid_values.h"
+#include "game_session.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "pasted_puzzle.h"
+#include "pencil_mark_grid.h"
+#include "puzzle_text.h"
 
 #include <string>
 
@@ -22,21 +25,30 @@ bool isOneDigit(const std::string& text)
 
 }  // namespace
 
-void copyPuzzleCommand() { setClipboardText(gridValues()); }
+void copyPuzzleCommand() { setClipboardText(formatPuzzle(boardOf(game))); }
+
+void copyWithNotesCommand() { setClipboardText(pencilMarkGrid(game)); }
 
 void pastePuzzleCommand()
 {
     const std::string text = clipboardText();
     const int focused = focusedControl();
     if (isOneDigit(text) && isCellField(focused)) {
-        insertText(focused, text.substr(0, 1));
+        cellEdited(focused, text[0] - '0');
         return;
     }
     std::string puzzle;
     std::string reason;
-    if (!readPastedPuzzle(text, puzzle, reason)) {
-        showMessage("Paste puzzle", reason);
+    Board board;
+    if (readPastedPuzzle(text, puzzle, reason) && parsePuzzle(puzzle, board, reason)) {
+        startNewGame(board.value);
         return;
     }
-    showValues(puzzle);
+    // A pencil-mark grid's notes count as cells for the plain reading.
+    GameState pasted;
+    if (looksLikePencilMarks(text) && readPencilMarkGrid(text, pasted, reason)) {
+        startNewGame(pasted);
+        return;
+    }
+    showMessage("Paste puzzle", reason);
 }

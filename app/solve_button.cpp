@@ -1,7 +1,8 @@
 #include "solve_button.h"
 
 #include "clock.h"
-#include "controls.h"
+#include "engine_grid.h"
+#include "game_view.h"
 #include "message_box.h"
 #include "solve_command.h"
 
@@ -9,9 +10,11 @@
 
 void solveButtonCommand()
 {
+    writeGameToGrid();
     const SolveHost host{
-        setControlText,
+        takeSolvedValue,
         [](std::string_view title, std::string_view text) {
+            showGame();
             showMessage(std::string(title), std::string(text));
         },
         tickCount,

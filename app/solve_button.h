@@ -1,5 +1,6 @@
 #pragma once
 
-// The Solve button: the engine's Solve command, writing into the main
-// window's fields and answering through message boxes.
+// The Solve button: the engine's Solve command on the game's digits. The
+// digits Solve finds come into the game, and the window shows them before
+// the message about them.
 void solveButtonCommand();

@@ -1,35 +1,34 @@
 #include "undo_history.h"
 
-#include "grid_values.h"
+#include "game_session.h"
 
 #include <deque>
-#include <string>
 
 namespace {
 
-// Each step is 81 bytes, so a long history costs next to nothing; the oldest
-// steps go once this many are kept.
+// Each step is a whole game of a few hundred bytes, so a long history costs
+// little; the oldest steps go once this many are kept.
 constexpr std::size_t maximumSteps = 1000;
 
-std::deque<std::string> undoSteps;
-std::deque<std::string> redoSteps;
+std::deque<GameState> undoSteps;
+std::deque<GameState> redoSteps;
 
-void keep(std::deque<std::string>& steps, std::string values)
+void keep(std::deque<GameState>& steps, const GameState& state)
 {
-    steps.push_back(std::move(values));
+    steps.push_back(state);
     if (steps.size() > maximumSteps) {
         steps.pop_front();
     }
 }
 
-// Shows the latest values of `from` and keeps the values it replaces in `to`.
-void stepBetween(std::deque<std::string>& from, std::deque<std::string>& to)
+// Puts back the latest game of `from` and keeps the one it replaces in `to`.
+void stepBetween(std::deque<GameState>& from, std::deque<GameState>& to)
 {
     if (from.empty()) {
         return;
     }
-    keep(to, gridValues());
-    showValues(from.back());
+    keep(to, game);
+    game = from.back();
     from.pop_back();
 }
 
@@ -37,10 +36,10 @@ void stepBetween(std::deque<std::string>& from, std::deque<std::string>& to)
 
 void recordUndoStep(const std::function<void()>& change)
 {
-    std::string before = gridValues();
+    const GameState before = game;
     change();
-    if (gridValues() != before) {
-        keep(undoSteps, std::move(before));
+    if (game != before) {
+        keep(undoSteps, before);
         redoSteps.clear();
     }
 }

@@ -2,7 +2,7 @@
 #include "commands.h"
 #include "generate_options.h"
 #include "puzzle_builder.h"
-#include "qqwing_generator_peer.h"
+#include "qqwing_peer.h"
 #include "search.h"
 
 #include <algorithm>
@@ -45,12 +45,8 @@ LevelResult benchLevel(int difficulty, long count, std::uint64_t seed)
                                                         [](std::uint8_t digit) { return digit != 0; }));
         result.unique += countSolutions(build.puzzle, 2) == 1 ? 1 : 0;
     }
-    seedPeerGenerator(static_cast<unsigned>(seed));
-    for (long n = 0; n < std::min(count, maxPeerPuzzles); ++n) {
-        const double seconds = peerGenerate(difficulty);
-        if (seconds < 0) {
-            break;
-        }
+    for (const double seconds :
+         peerGenerateAll(difficulty, std::min(count, maxPeerPuzzles), static_cast<unsigned>(seed))) {
         result.peerTotalMs += seconds * 1000.0;
         ++result.peerPuzzles;
     }

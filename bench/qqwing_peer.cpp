@@ -1,48 +1,22 @@
 #include "qqwing_peer.h"
 
-#ifdef KELVARO_HAVE_QQWING
-#include <qqwing.hpp>
+#include "qqwing_peer_protocol.h"
 
-#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <cstddef>
-#include <cstdint>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <string>
 
 namespace {
 
-struct Record {
-    std::uint32_t index;
-    double seconds;
-    std::uint8_t solved;
-    std::uint8_t unique;
-    std::int8_t solution[81];
-};
-
-// Arms (or, with 0, disarms) the processor-time alarm; its signal ends the
-// process.
-void limitProcessorTime(double seconds)
+std::string peerPath()
 {
-    itimerval timer{};
-    timer.it_value.tv_sec = static_cast<time_t>(seconds);
-    timer.it_value.tv_usec = static_cast<suseconds_t>((seconds - static_cast<double>(timer.it_value.tv_sec)) * 1e6);
-    setitimer(ITIMER_PROF, &timer, nullptr);
-}
-
-bool writeAll(int fd, const void* data, std::size_t size)
-{
-    const auto* bytes = static_cast<const char*>(data);
-    while (size > 0) {
-        const ssize_t written = write(fd, bytes, size);
-        if (written <= 0) {
-            return false;
-        }
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : (self.parent_path() / peerProgram).string();
 }
 
 bool readAll(int fd, void* data, std::size_t size)
@@ -59,42 +33,72 @@ bool readAll(int fd, void* data, std::size_t size)
     return true;
 }
 
-// The child's work: solve the puzzles from `first` on, skipping the
-// unfinished ones, and report each on `fd`.
-[[noreturn]] void solveInChild(const std::vector<RowByRow>& puzzles, const std::vector<PeerSolve>& known,
-                               std::size_t first, bool checkUnique, double limitSeconds, int fd)
+// The peer at work: its process, and the pipes to its standard input and
+// from its standard output.
+struct Peer {
+    pid_t pid = -1;
+    std::FILE* input = nullptr;
+    int output = -1;
+};
+
+Peer startPeer(std::vector<std::string> arguments)
 {
-    qqwing::SudokuBoard board;
-    for (std::size_t n = first; n < puzzles.size(); ++n) {
-        if (n < known.size() && !known[n].finished) {
-            continue;
-        }
-        RowByRow givens = puzzles[n];
-        limitProcessorTime(limitSeconds);
-        const auto start = std::chrono::steady_clock::now();
-        board.setPuzzle(givens.data());
-        const bool solved = board.solve();
-        const auto end = std::chrono::steady_clock::now();
-        Record record{};
-        record.index = static_cast<std::uint32_t>(n);
-        record.seconds = std::chrono::duration<double>(end - start).count();
-        record.solved = solved ? 1 : 0;
-        if (solved) {
-            const int* solution = board.getSolution();
-            for (int k = 0; k < 81; ++k) {
-                record.solution[k] = static_cast<std::int8_t>(solution[k]);
-            }
-            if (checkUnique) {
-                limitProcessorTime(limitSeconds);
-                record.unique = board.hasUniqueSolution() ? 1 : 0;
-            }
-        }
-        limitProcessorTime(0);
-        if (!writeAll(fd, &record, sizeof record)) {
-            _exit(1);
-        }
+    Peer peer;
+    int toPeer[2];
+    int fromPeer[2];
+    if (pipe(toPeer) != 0) {
+        return peer;
     }
-    _exit(0);
+    if (pipe(fromPeer) != 0) {
+        close(toPeer[0]);
+        close(toPeer[1]);
+        return peer;
+    }
+    arguments.insert(arguments.begin(), peerPath());
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    peer.pid = fork();
+    if (peer.pid == 0) {
+        dup2(toPeer[0], STDIN_FILENO);
+        dup2(fromPeer[1], STDOUT_FILENO);
+        for (const int fd : {toPeer[0], toPeer[1], fromPeer[0], fromPeer[1]}) {
+            close(fd);
+        }
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(toPeer[0]);
+    close(fromPeer[1]);
+    peer.input = fdopen(toPeer[1], "w");
+    peer.output = fromPeer[0];
+    return peer;
+}
+
+// Closes what is left open and returns whether the peer ended by itself.
+bool endPeer(Peer& peer)
+{
+    if (peer.input != nullptr) {
+        std::fclose(peer.input);
+    }
+    close(peer.output);
+    int status = 0;
+    waitpid(peer.pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Hands the peer all its input at once; it reads everything before it
+// writes, so neither side waits for the other. A peer that could not start
+// must not end the benchmark with a broken pipe.
+void giveInput(Peer& peer, const std::string& text)
+{
+    const auto previous = std::signal(SIGPIPE, SIG_IGN);
+    std::fwrite(text.data(), 1, text.size(), peer.input);
+    std::fclose(peer.input);
+    peer.input = nullptr;
+    std::signal(SIGPIPE, previous);
 }
 
 // One round over all puzzles; the first round fills `results`, later ones
@@ -105,23 +109,24 @@ void solveRound(const std::vector<RowByRow>& puzzles, std::vector<PeerSolve>& re
     const std::vector<PeerSolve> known = firstRound ? std::vector<PeerSolve>() : results;
     std::size_t next = 0;
     while (next < puzzles.size()) {
-        int channel[2];
-        if (pipe(channel) != 0) {
+        Peer peer = startPeer({"solve", firstRound ? "unique" : "time", std::to_string(limitSeconds)});
+        if (peer.pid < 0) {
             return;
         }
-        const pid_t child = fork();
-        if (child < 0) {
-            close(channel[0]);
-            close(channel[1]);
-            return;
+        std::string input;
+        for (std::size_t n = next; n < puzzles.size(); ++n) {
+            if (!firstRound && !known[n].finished) {
+                continue;
+            }
+            input += std::to_string(n);
+            for (const int digit : puzzles[n]) {
+                input += ' ' + std::to_string(digit);
+            }
+            input += '\n';
         }
-        if (child == 0) {
-            close(channel[0]);
-            solveInChild(puzzles, known, next, firstRound, limitSeconds, channel[1]);
-        }
-        close(channel[1]);
-        Record record{};
-        while (readAll(channel[0], &record, sizeof record)) {
+        giveInput(peer, input);
+        PeerRecord record{};
+        while (readAll(peer.output, &record, sizeof record)) {
             PeerSolve& result = results[record.index];
             if (firstRound) {
                 result.finished = true;
@@ -136,14 +141,11 @@ void solveRound(const std::vector<RowByRow>& puzzles, std::vector<PeerSolve>& re
             }
             next = record.index + 1;
         }
-        close(channel[0]);
-        int status = 0;
-        waitpid(child, &status, 0);
-        if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+        if (endPeer(peer)) {
             return;
         }
-        // The child ended on the puzzle it was working on, the first from
-        // `next` on that this round does not skip: the next child starts
+        // The peer ended on the puzzle it was working on, the first from
+        // `next` on that this round does not skip: the next peer starts
         // after it. In the first round that puzzle stays unfinished; in a
         // later one it keeps its earlier time.
         while (next < puzzles.size() && !firstRound && !known[next].finished) {
@@ -155,7 +157,7 @@ void solveRound(const std::vector<RowByRow>& puzzles, std::vector<PeerSolve>& re
 
 }  // namespace
 
-bool peerAvailable() { return true; }
+bool peerAvailable() { return access(peerPath().c_str(), X_OK) == 0; }
 
 std::vector<PeerSolve> peerSolveAll(const std::vector<RowByRow>& puzzles, int rounds, double limitSeconds)
 {
@@ -165,11 +167,30 @@ std::vector<PeerSolve> peerSolveAll(const std::vector<RowByRow>& puzzles, int ro
     }
     return results;
 }
-#else
-bool peerAvailable() { return false; }
 
-std::vector<PeerSolve> peerSolveAll(const std::vector<RowByRow>& puzzles, int, double)
+const char* peerLevelName(int difficulty)
 {
-    return std::vector<PeerSolve>(puzzles.size());
+    static const char* const names[] = {"simple", "easy", "intermediate", "expert"};
+    return names[difficulty - 1];
 }
-#endif
+
+std::vector<double> peerGenerateAll(int difficulty, long count, unsigned seed)
+{
+    std::vector<double> seconds;
+    if (!peerAvailable()) {
+        return seconds;
+    }
+    Peer peer = startPeer({"generate", std::to_string(difficulty), std::to_string(count), std::to_string(seed)});
+    if (peer.pid < 0) {
+        return seconds;
+    }
+    giveInput(peer, "");
+    std::FILE* output = fdopen(peer.output, "r");
+    for (double one = 0; std::fscanf(output, "%lf", &one) == 1;) {
+        seconds.push_back(one);
+    }
+    std::fclose(output);
+    peer.output = -1;
+    endPeer(peer);
+    return seconds;
+}

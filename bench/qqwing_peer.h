@@ -3,8 +3,10 @@
 #include <array>
 #include <vector>
 
-// QQWing's solver, run beside Kelvaro's as the benchmark's yardstick. Built
-// only where QQWing's library is installed.
+// QQWing, run beside Kelvaro as the benchmarks' yardstick. It works in a
+// program of its own, qqwing-peer, built beside kelvaro-engine where QQWing's
+// library is installed and never installed itself: kelvaro-engine links
+// nothing of QQWing, and an installed one benchmarks without it.
 using RowByRow = std::array<int, 81>;  // digits row by row, 0 for empty
 
 struct PeerSolve {
@@ -17,9 +19,16 @@ struct PeerSolve {
 
 bool peerAvailable();
 
-// Solves every puzzle `rounds` times and keeps each one's fastest time. The
-// solver runs in a child process, and a puzzle whose solve or uniqueness
-// check takes more than `limitSeconds` of processor time ends that process:
-// it is not finished, and the next process goes on with the next puzzle;
-// later rounds leave it out.
+// Solves every puzzle `rounds` times and keeps each one's fastest time. A
+// puzzle whose solve or uniqueness check takes more than `limitSeconds` of
+// processor time ends the peer: it is not finished, and the next peer goes
+// on with the next puzzle; later rounds leave it out.
 std::vector<PeerSolve> peerSolveAll(const std::vector<RowByRow>& puzzles, int rounds, double limitSeconds);
+
+// QQWing's level nearest each of Kelvaro's difficulties 1 to 4.
+const char* peerLevelName(int difficulty);
+
+// The seconds QQWing took for each of `count` puzzles at the level nearest
+// the difficulty, its random numbers seeded with `seed`; empty where it is
+// not available.
+std::vector<double> peerGenerateAll(int difficulty, long count, unsigned seed);

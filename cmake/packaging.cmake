@@ -29,5 +29,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the program asks for its fonts by name, so none of them shows up among the
 # linked libraries.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation")
+# The web-page window hands links elsewhere to the desktop's browser and mail
+# program through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 
 include(CPack)

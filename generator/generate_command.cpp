@@ -1,7 +1,6 @@
 #include "generate_command.h"
 
 #include "clock.h"
-#include "controls.h"
 #include "difficulty_dialog.h"
 #include "events.h"
 #include "grid.h"
@@ -37,7 +36,7 @@ void finishBar()
 
 }  // namespace
 
-void generateCommand(void (*clear)())
+void generateCommand(void (*clear)(), const WriteField& show)
 {
     if (!openDifficultyDialog()) {
         return;
@@ -52,5 +51,5 @@ void generateCommand(void (*clear)())
     generatePuzzle(difficulty, randomInt, setProgressBar);
     finishBar();
     closeWindow(progressWindow);
-    showGrid(setControlText);
+    showGrid(show);
 }

@@ -1,17 +1,21 @@
 #include "control_mark.h"
 
 #include "controls_registry.h"
+#include "zoom.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
 
+#include <cmath>
 #include <map>
 
 namespace {
 
-constexpr int markWidth = 3;
+constexpr int baseMarkWidth = 3;
 
+// Lies over its control, and follows it when the window is zoomed.
 class MarkFrame : public QWidget {
 public:
     explicit MarkFrame(QWidget* control) : QWidget(control->parentWidget())
@@ -19,15 +23,25 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
         setGeometry(control->geometry());
+        control->installEventFilter(this);
         raise();
         show();
     }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+            setGeometry(static_cast<QWidget*>(watched)->geometry());
+        }
+        return false;
+    }
+
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
         const QColor blue(0, 70, 200);
+        const int markWidth = static_cast<int>(std::lround(baseMarkWidth * controlZoom(this)));
         const QRect edge = rect();
         painter.fillRect(edge.x(), edge.y(), edge.width(), markWidth, blue);
         painter.fillRect(edge.x(), edge.bottom() - markWidth + 1, edge.width(), markWidth, blue);

@@ -1,16 +1,13 @@
 #include "controls.h"
 
-#include "arrow_keys.h"
 #include "controls_registry.h"
 #include "events.h"
 #include "fonts.h"
-#include "key_commands_qt.h"
 #include "windows.h"
 #include "x11_frame.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,9 +15,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
-
-#include <utility>
 
 namespace {
 
@@ -47,82 +41,6 @@ protected:
         }
         QPushButton::keyPressEvent(event);
     }
-};
-
-class EntryField : public QLineEdit {
-public:
-    EntryField(int window, int id, QWidget* parent) : QLineEdit(parent), window_(window), id_(id)
-    {
-        connect(this, &QLineEdit::textEdited, this,
-                [this] { postControlEvent(window_, id_, typeTextChanged); });
-    }
-
-protected:
-    bool event(QEvent* event) override
-    {
-        // The window's key commands go before the field's own editing keys
-        // (its copy, paste and undo of one field's text).
-        if (event->type() == QEvent::ShortcutOverride
-            && isKeyCommand(window(), *static_cast<QKeyEvent*>(event))) {
-            event->ignore();
-            return true;
-        }
-        return QLineEdit::event(event);
-    }
-
-    // The text is selected whenever the field gains the focus, so that what
-    // is typed next replaces it. A click places the caret after focusing,
-    // so for a click the selection is made once the press is handled.
-    void focusInEvent(QFocusEvent* event) override
-    {
-        QLineEdit::focusInEvent(event);
-        if (event->reason() == Qt::MouseFocusReason) {
-            selectAfterPress_ = true;
-        } else {
-            selectAll();
-        }
-        postControlEvent(window_, id_, typeFocusGained);
-    }
-
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        QLineEdit::mousePressEvent(event);
-        if (std::exchange(selectAfterPress_, false)) {
-            selectAll();
-        }
-    }
-
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (withoutKeypad(event) == Qt::NoModifier) {
-            const int target = arrowTarget(id_, event->key());
-            if (target != id_) {
-                if (QWidget* next = findControl(target)) {
-                    next->setFocus(Qt::OtherFocusReason);
-                }
-                return;
-            }
-        }
-        QLineEdit::keyPressEvent(event);
-    }
-
-    void contextMenuEvent(QContextMenuEvent* event) override
-    {
-        if (!showContextMenu(window(), event->globalPos())) {
-            QLineEdit::contextMenuEvent(event);
-        }
-    }
-
-    void focusOutEvent(QFocusEvent* event) override
-    {
-        QLineEdit::focusOutEvent(event);
-        postControlEvent(window_, id_, typeFocusLost);
-    }
-
-private:
-    int window_;
-    int id_;
-    bool selectAfterPress_ = false;
 };
 
 Qt::Alignment qtAlignment(TextAlign align)
@@ -180,20 +98,6 @@ QWidget* createOptionButton(int window, int id, const std::string& caption, int 
     auto* option = new QRadioButton(QString::fromStdString(caption), parent);
     raisePressedOnClick(option, window, id);
     return place(option, window, id, x, y, w, h);
-}
-
-QWidget* createEntryField(int window, int id, int x, int y, int w, int h, TextAlign align)
-{
-    QWidget* parent = findWindow(window);
-    if (parent == nullptr) {
-        return nullptr;
-    }
-    auto* field = new EntryField(window, id, parent);
-    field->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
-    field->setAlignment(qtAlignment(align) | Qt::AlignVCenter);
-    field->setFrame(true);
-    return place(field, window, id, x, y, w, h);
 }
 
 QWidget* createStaticText(int window, int id, const std::string& text, int x, int y, int w, int h,
@@ -296,6 +200,13 @@ void setTextColour(int id, int red, int green, int blue)
     control->setPalette(palette);
 }
 
+void setControlShown(int id, bool shown)
+{
+    if (QWidget* control = findControl(id)) {
+        control->setVisible(shown);
+    }
+}
+
 void setControlFont(int id, int fontNumber)
 {
     QWidget* control = findControl(id);
@@ -318,11 +229,4 @@ int focusedControl()
 {
     const QWidget* focused = QApplication::focusWidget();
     return focused == nullptr ? -1 : findControlId(focused);
-}
-
-void insertText(int id, std::string_view text)
-{
-    if (auto* field = qobject_cast<QLineEdit*>(findControl(id))) {
-        field->insert(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    }
 }

@@ -9,7 +9,8 @@ class QWidget;
 // the open window `window` at (x, y) with size w x h in its client area,
 // shows it and returns it, or returns null when that window is not open.
 // Controls are tab stops in the order they are created (the frame, the
-// static text and the progress bar are not tab stops).
+// static text and the progress bar are not tab stops). Cell fields are in
+// cell_field.h.
 
 enum class TextAlign { left, centre };
 
@@ -21,18 +22,6 @@ QWidget* createButton(int window, int id, const std::string& caption, int x, int
 // others. Raises a control event of type typePressed when clicked.
 QWidget* createOptionButton(int window, int id, const std::string& caption, int x, int y, int w,
                             int h);
-
-// A single-line entry field with a sunken edge that lets the user type digits
-// only, as many as they like, scrolling its text sideways when it grows
-// wider than the field. Raises typeTextChanged for every edit the user makes
-// (typing, pasting, deleting) and never for text the program sets; raises
-// typeFocusGained and typeFocusLost when the keyboard focus comes and goes.
-// Its text is selected whenever it gains the focus, so that what is typed
-// next replaces it. The arrow keys move the focus on as arrow_keys.h
-// arranges; its context menu holds the window's key commands
-// (key_commands.h), whose keys go before its own.
-QWidget* createEntryField(int window, int id, int x, int y, int w, int h,
-                          TextAlign align = TextAlign::left);
 
 // A text that wraps at the control's width.
 QWidget* createStaticText(int window, int id, const std::string& text, int x, int y, int w, int h,
@@ -52,6 +41,7 @@ std::string controlText(int id);
 void setChecked(int id, bool checked);
 bool isChecked(int id);
 void setTextColour(int id, int red, int green, int blue);
+void setControlShown(int id, bool shown);
 // Gives the control the loaded font with that number; does nothing if that
 // font is not loaded.
 void setControlFont(int id, int fontNumber);
@@ -62,7 +52,3 @@ void setProgressPosition(int id, int position);
 // The control that has the keyboard focus, or -1 when none of the program's
 // controls has it.
 int focusedControl();
-
-// Puts text into the entry field at its caret, over its selection, as a
-// paste of the user's would, and raises typeTextChanged.
-void insertText(int id, std::string_view text);

@@ -57,9 +57,9 @@ UiEvent waitEvent() { return wait(-1); }
 
 UiEvent waitEvent(int timeLimitMs) { return wait(timeLimitMs < 0 ? 0 : timeLimitMs); }
 
-void postControlEvent(int window, int controlId, int type)
+void postControlEvent(int window, int controlId, int type, int value)
 {
-    post({eventControl, controlId, type, window});
+    post({eventControl, controlId, type, window, value});
 }
 
 void postCloseEvent(int window) { post({eventClose, 0, 0, window}); }

@@ -13,13 +13,17 @@ constexpr int eventClose = 16;      // the user asked a window to close
 constexpr int typePressed = 0;         // a button or option button was clicked
 constexpr int typeFocusGained = 256;   // an entry field got the keyboard focus
 constexpr int typeFocusLost = 512;     // an entry field lost the keyboard focus
-constexpr int typeTextChanged = 768;   // the user typed, pasted or deleted text
+constexpr int typeTextChanged = 768;   // the user typed a digit into a cell field or deleted it
+constexpr int typeNoteToggled = 1024;  // the user toggled a note of a cell field
 
 struct UiEvent {
     int kind = eventNone;
     int controlId = 0;  // control events only
     int type = 0;       // control events only
     int window = -1;    // the window the event came from
+    // What a cell field's event carries: the digit typed (0 for a deletion)
+    // or the note toggled.
+    int value = 0;
 };
 
 // Blocks until the next event of any window and takes it from the queue.
@@ -31,7 +35,7 @@ UiEvent waitEvent();
 UiEvent waitEvent(int timeLimitMs);
 
 // For controls and windows: put an event at the end of the queue.
-void postControlEvent(int window, int controlId, int type);
+void postControlEvent(int window, int controlId, int type, int value = 0);
 void postCloseEvent(int window);
 
 // Drops every event still queued.

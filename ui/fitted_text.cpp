@@ -2,6 +2,7 @@
 
 #include "controls_registry.h"
 #include "windows.h"
+#include "zoom.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -22,7 +23,7 @@ protected:
         QPainter painter(this);
         painter.setPen(palette().color(QPalette::WindowText));
         QFont font = this->font();
-        while (font.pointSizeF() > smallestPoints && !fits(font)) {
+        while (font.pointSizeF() > smallestPoints * controlZoom(this) && !fits(font)) {
             font.setPointSizeF(font.pointSizeF() - pointStep);
         }
         painter.setFont(font);

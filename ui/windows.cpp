@@ -3,6 +3,7 @@
 #include "controls_registry.h"
 #include "events.h"
 #include "x11_frame.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -129,6 +130,7 @@ bool openWindow(int number, const std::string& title, int clientWidth, int clien
     window->setWindowFlags(flagsFor(style));
     window->setWindowTitle(QString::fromStdString(title));
     window->setFixedSize(clientWidth, clientHeight);
+    rememberClientSize(window, clientWidth, clientHeight);
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     window->setPalette(palette);

@@ -40,7 +40,7 @@ TEST_F(ClearCommand, EmptiesEveryFieldAndCellAndClearsTheClashes)
     for (int i = 0; i < 9; ++i) {
         for (int j = 0; j < 9; ++j) {
             EXPECT_EQ(value(i, j), "");
-            EXPECT_EQ(grid[i][j].clash, 0);
+            EXPECT_EQ(cell(i, j).clash, 0);
             EXPECT_EQ(colour(i, j), black);
         }
     }

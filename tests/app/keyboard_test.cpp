@@ -1,11 +1,10 @@
 #include "about_command.h"
-#include "clear_command.h"
 #include "about_windows.h"
 #include "clipboard.h"
 #include "controls.h"
 #include "difficulty_dialog.h"
-#include "generate_command.h"
 #include "main_window_fixture.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QAction>
@@ -24,12 +23,13 @@ using ArrowKeys = MainWindowTest;
 using TypingOver = MainWindowTest;
 using WindowKeys = MainWindowTest;
 
-// Events still queued that would run a command; focus changes are no such.
+// Events still queued that would run a command or edit a cell; focus
+// changes are no such.
 int commandsLeft()
 {
     const std::vector<UiEvent> left = takePendingEvents();
     return static_cast<int>(std::count_if(left.begin(), left.end(), [](const UiEvent& event) {
-        return event.kind == eventControl && event.type == typePressed;
+        return event.kind == eventControl && event.type != typeFocusGained && event.type != typeFocusLost;
     }));
 }
 
@@ -81,21 +81,31 @@ TEST_F(ArrowKeys, StepToTheNextFieldAndWrapWithinTheRowOrColumn)
     EXPECT_EQ(focusedControl(), cellFieldId(4, 7)) << "Tab keeps its order down the columns";
 }
 
-TEST_F(TypingOver, TheNextDigitReplacesTheOneInAFieldThatGainsTheFocus)
+// However the cell got the focus, and wherever its caret stands.
+TEST_F(TypingOver, ADigitAlwaysReplacesTheCellsDigit)
 {
+    QLineEdit* centre = cellField(4, 4);
+    const auto typeNow = [centre](const char* digit) {
+        QTest::keyClicks(centre, digit);
+        dispatchPending();
+        return value(4, 4);
+    };
     typeInto(4, 4, "7");
+    EXPECT_EQ(typeNow("3"), "3") << "a second digit straight after the first";
+    centre->setCursorPosition(0);
+    EXPECT_EQ(typeNow("8"), "8") << "the caret before the digit";
+    QTest::mouseClick(centre, Qt::LeftButton, {}, QPoint(25, 15));
+    EXPECT_EQ(typeNow("9"), "9") << "a click on the cell that has the focus";
     typeInto(0, 0, "1");
-    // By a click on the digit's right half, where the caret would land after it.
-    QTest::mouseClick(cellField(4, 4), Qt::LeftButton, {}, QPoint(25, 15));
-    QTest::keyClicks(cellField(4, 4), "3");
-    dispatchPending();
-    EXPECT_EQ(value(4, 4), "3");
-    // By an arrow.
+    QTest::mouseClick(centre, Qt::LeftButton, {}, QPoint(5, 15));
+    EXPECT_EQ(typeNow("2"), "2") << "a click from another cell";
+    cellField(4, 3)->setFocus();
+    QTest::keyClick(cellField(4, 3), Qt::Key_Tab);
+    ASSERT_EQ(focusedControl(), cellFieldId(4, 4));
+    EXPECT_EQ(typeNow("5"), "5") << "Tab";
     pressKey(3, 4, Qt::Key_Right);
-    QTest::keyClicks(cellField(4, 4), "9");
-    dispatchPending();
-    EXPECT_EQ(value(4, 4), "9");
-    EXPECT_EQ(cellField(4, 4)->text(), QString("9"));
+    EXPECT_EQ(typeNow("6"), "6") << "an arrow";
+    EXPECT_EQ(centre->text(), QString("6"));
 }
 
 TEST_F(WindowKeys, TheCellsContextMenuOffersTheGridCommandsWithTheirKeys)
@@ -117,12 +127,28 @@ TEST_F(WindowKeys, TheCellsContextMenuOffersTheGridCommandsWithTheirKeys)
     QApplication::sendEvent(cellField(2, 2), &click);
     dispatchPending();
 
-    const std::vector<std::pair<QString, QString>> expected = {{"Copy puzzle", "Ctrl+C"},
-                                                               {"Paste puzzle", "Ctrl+V"},
-                                                               {"Undo", "Ctrl+Z"},
-                                                               {"Redo", "Ctrl+Shift+Z"},
-                                                               {"Hint", "Ctrl+H"},
-                                                               {"Check puzzle", "Ctrl+K"}};
+    const std::vector<std::pair<QString, QString>> expected = {
+        {"Copy puzzle", "Ctrl+C"},
+        {"Paste puzzle", "Ctrl+V"},
+        {"Undo", "Ctrl+Z"},
+        {"Redo", "Ctrl+Shift+Z"},
+        {"Hint", "Ctrl+H"},
+        {"Check puzzle", "Ctrl+K"},
+        {"", ""},
+        {"Copy with notes", "Ctrl+Shift+C"},
+        {"Show mistakes", "Ctrl+M"},
+        {"", ""},
+        {"Notes mode", "N"},
+        {"Fill in notes", "Ctrl+Shift+F"},
+        {"Clear notes", "Ctrl+Shift+Del"},
+        {"Strike placed digits from notes", ""},
+        {"", ""},
+        {"Zoom in", "Ctrl+="},
+        {"Zoom out", "Ctrl+-"},
+        {"Actual size", "Ctrl+0"},
+        {"", ""},
+        {"Notes of this cell", ""},
+    };
     EXPECT_EQ(entries, expected);
     EXPECT_EQ(value(8, 8), "4") << "Paste puzzle did not paste";
 }
@@ -141,19 +167,26 @@ TEST_F(WindowKeys, CtrlPPressesPrintAndCtrlNGenerate)
     }
 }
 
-// Every key of the main window, pressed in a cell field: each would change the
-// grid or open a window if it acted.
+// Every key of the main window, pressed in a cell field, and the keys that
+// type into a cell: each would change the game, the window or the clipboard,
+// or open a window, if it acted.
 void pressEveryWindowKey()
 {
     MainWindowTest::window()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(MainWindowTest::window()));
     QLineEdit* field = MainWindowTest::cellField(4, 4);
     field->setFocus();
+    constexpr Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    constexpr Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
     const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-        {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Y, Qt::ControlModifier},
-        {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_Insert, Qt::ShiftModifier},
-        {Qt::Key_C, Qt::ControlModifier}, {Qt::Key_N, Qt::ControlModifier},
-        {Qt::Key_P, Qt::ControlModifier}};
+        {Qt::Key_Z, ctrl},      {Qt::Key_Y, ctrl},      {Qt::Key_V, ctrl},
+        {Qt::Key_Insert, Qt::ShiftModifier},            {Qt::Key_C, ctrl},
+        {Qt::Key_N, ctrl},      {Qt::Key_P, ctrl},      {Qt::Key_C, ctrlShift},
+        {Qt::Key_M, ctrl},      {Qt::Key_N, {}},        {Qt::Key_F, ctrlShift},
+        {Qt::Key_Delete, ctrlShift},                    {Qt::Key_Equal, ctrl},
+        {Qt::Key_Minus, ctrl},  {Qt::Key_0, ctrl},      {Qt::Key_7, {}},
+        {Qt::Key_3, ctrl},      {Qt::Key_Backspace, {}},
+    };
     for (const auto& [key, modifiers] : keys) {
         QTest::keyClick(field, key, modifiers);
     }
@@ -176,19 +209,25 @@ TEST_F(WindowKeys, AreDroppedWhileTheAboutWindowOrTheDifficultyDialogWaits)
         findWindow(aboutWindow)->close();
     });
     aboutCommand();
-    EXPECT_EQ(taken, 7);
+    EXPECT_EQ(taken, 15);
     EXPECT_EQ(commandsLeft(), 0) << "a key's event was kept for the main loop";
-    EXPECT_EQ(gridInReadingOrder(), "6" + std::string(80, '.'));
+    EXPECT_EQ(gridInReadingOrder(), std::string("6").append(80, '.'));
+    EXPECT_EQ(fieldsInReadingOrder(), gridInReadingOrder()) << "a cell took typing";
+    EXPECT_EQ(cell(4, 4).notes, 0);
+    EXPECT_EQ(windowZoom(mainWindow), 100);
+    EXPECT_FALSE(findControl(notesModeTextId)->isVisible());
     EXPECT_EQ(clipboardText(), pasted) << "Copy puzzle acted";
 
     QTimer::singleShot(30, [] {
         pressEveryWindowKey();
         QTest::mouseClick(findControl(difficultyOkId), Qt::LeftButton);
     });
-    generateCommand(clearCommand);
-    EXPECT_EQ(taken, 14);
+    dispatchEvent({eventControl, generateButtonId, typePressed, mainWindow});
+    EXPECT_EQ(taken, 30);
     EXPECT_EQ(commandsLeft(), 0) << "a key's event was kept for the main loop";
     EXPECT_EQ(fieldsInReadingOrder(), gridInReadingOrder());
+    EXPECT_EQ(cell(4, 4).notes, 0);
+    EXPECT_EQ(windowZoom(mainWindow), 100);
     EXPECT_NE(gridInReadingOrder(), pasted);
     EXPECT_EQ(clipboardText(), pasted) << "Copy puzzle acted";
 }

@@ -3,6 +3,7 @@
 #include "controls_registry.h"
 #include "event_loop.h"
 #include "fonts.h"
+#include "game_session.h"
 #include "grid.h"
 #include "hint_command.h"
 #include "main_window.h"
@@ -24,6 +25,7 @@ protected:
     void SetUp() override
     {
         resetEngineState();
+        forgetGame();
         forgetUndoSteps();
         forgetHint();
         discardEvents();
@@ -65,8 +67,7 @@ public:
         }
     }
 
-    // Gives the cell's field the focus anew, so that its digit is selected,
-    // and types over it.
+    // Gives the cell's field the focus anew and types over its digit.
     static void typeOver(int column, int row, const std::string& keys)
     {
         window()->setFocus();
@@ -118,7 +119,12 @@ public:
         return texts;
     }
 
-    static std::string value(int column, int row) { return grid[column][row].value.read(); }
+    static const GameCell& cell(int column, int row) { return game.cells[cellIndex(column, row)]; }
+    static std::string value(int column, int row)
+    {
+        const int digit = cell(column, row).value;
+        return digit == 0 ? std::string() : std::string(1, static_cast<char>('0' + digit));
+    }
     static QColor colour(int column, int row)
     {
         return cellField(column, row)->palette().color(QPalette::Text);

@@ -118,4 +118,30 @@ TEST_F(MainWindowLayout, WindowThatCannotOpenCreatesNothingAndTiesNoCell)
     EXPECT_EQ(grid[0][0].fieldId, 0);
 }
 
+// The window as the build before the game state drew it, grabbed on the
+// offscreen platform with Debian 12's fonts: at start, and with a puzzle
+// typed (two clashing 3s in row 1) and no control focused.
+TEST_F(MainWindowLayout, AtOneHundredPercentEveryPixelIsAsBefore)
+{
+    const auto expectDrawnAs = [](const char* file) {
+        const QImage before = QImage(QString(KELVARO_APP_TEST_DATA "/") + file).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(before.isNull()) << file;
+        const QImage now = window()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(now.size(), before.size()) << file;
+        int differing = 0;
+        for (int y = 0; y < now.height(); ++y) {
+            for (int x = 0; x < now.width(); ++x) {
+                differing += now.pixel(x, y) != before.pixel(x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(differing, 0) << file << ": pixels differ";
+    };
+    expectDrawnAs("window-at-start.png");
+    typePuzzle("53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
+    typeInto(2, 0, "3");
+    typeInto(8, 8, "4");
+    window()->setFocus();
+    expectDrawnAs("window-typed.png");
+}
+
 }  // namespace

@@ -91,7 +91,7 @@ TEST_F(PasteAndCopy, ThePastedGridIsCheckedAsIfTypedAndARefusalChangesNothing)
     for (int column = 0; column < 9; ++column) {
         for (int row = 0; row < 9; ++row) {
             const bool red = row == 0 && (column == 1 || column == 2);
-            EXPECT_EQ(grid[column][row].clash, red ? 1 : 0) << column << ", " << row;
+            EXPECT_EQ(cell(column, row).clash, red ? 1 : 0) << column << ", " << row;
             EXPECT_EQ(colour(column, row), red ? QColor(255, 0, 0) : QColor(1, 0, 0))
                 << column << ", " << row;
         }
@@ -136,6 +136,26 @@ TEST_F(PasteAndCopy, OneDigitWithNoCellFocusedIsRefusedAsAPuzzle)
     dispatchPending();
     EXPECT_EQ(answer.seen().text, QString("The pasted text holds 1 cell; a puzzle has 81."));
     EXPECT_EQ(gridInReadingOrder(), std::string(81, '.'));
+}
+
+TEST_F(PasteAndCopy, AGameCopiedWithNotesComesBackWithThem)
+{
+    setClipboardText(puzzle);
+    pressKey(6, 6, Qt::Key_V, Qt::ControlModifier);
+    pressKey(6, 6, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    typeInto(2, 0, "4");
+    pressKey(6, 6, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const std::string copied = clipboardText();
+    // The 4 typed leaves the notes of row 1: 1489 becomes 189.
+    EXPECT_EQ(copied.substr(0, copied.find('\n')), "5   3    4     | 26   7  268 | 189   129  28");
+
+    pressKey(6, 6, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::mouseClick(findControl(clearButtonId), Qt::LeftButton);
+    dispatchPending();
+    pressKey(6, 6, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(cell(3, 0).notes, digitBit(2) | digitBit(6));
+    pressKey(6, 6, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(clipboardText(), copied);
 }
 
 }  // namespace

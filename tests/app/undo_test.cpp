@@ -89,11 +89,11 @@ TEST_F(Undo, TheClashColoursFollowTheValuesBackAndForth)
     pressKey(8, 8, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(value(4, 0), "");
     EXPECT_EQ(colour(0, 0), black);
-    EXPECT_EQ(grid[0][0].clash, 0);
+    EXPECT_EQ(cell(0, 0).clash, 0);
     pressKey(8, 8, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(colour(0, 0), red);
     EXPECT_EQ(colour(4, 0), red);
-    EXPECT_EQ(grid[4][0].clash, 1);
+    EXPECT_EQ(cell(4, 0).clash, 1);
 }
 
 TEST_F(Undo, KeepsTheLastThousandSteps)

@@ -24,13 +24,20 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
-depended_on=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/ //g')
-# Found by dpkg-shlibdeps from the linked libraries, and the plugins and fonts
-# that Qt loads at run time.
-for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 \
-              qt6-qpa-plugins libqt6svg6 fonts-liberation; do
-  grep -qxF "$needed" <<<"$depended_on" || fail "the package does not depend on $needed"
-done
+depended_on=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/ //g' | sort -u)
+# Exactly what the programs and the module use at run time: the libraries
+# they link (found by dpkg-shlibdeps), and the plugins and fonts that Qt
+# loads. A library that only the benchmarks use must not be among them.
+expected=(libc6 libgcc-s1 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6
+          libxcb1 qt6-qpa-plugins libqt6svg6 fonts-liberation)
+[ -n "$module" ] && expected+=(libqt6webenginecore6 libqt6webenginecore6-bin libqt6webenginewidgets6)
+unexpected=$(comm -23 <(echo "$depended_on") <(printf '%s\n' "${expected[@]}" | sort -u))
+missing=$(comm -13 <(echo "$depended_on") <(printf '%s\n' "${expected[@]}" | sort -u))
+[ -z "$unexpected" ] || fail "the package depends on what the programs do not use: $unexpected"
+[ -z "$missing" ] || fail "the package does not depend on: $missing"
+# The desktop's browser and mail program, which the web-page window hands
+# links to, are opened through xdg-open.
+[ "$(dpkg-deb -f "$package" Recommends)" = xdg-utils ] || fail "the package does not recommend xdg-utils"
 
 # Debian keeps a game's programs in /usr/games, with their manual pages in
 # section 6, and every package's copyright and changelog under its doc folder.
@@ -58,9 +65,6 @@ grep -qx 'License: GPL-3+' "$unpacked/usr/share/doc/kelvaro/copyright" ||
 
 if [ -n "$module" ]; then
   grep -qxF "./usr/$module" <<<"$contents" || fail "the package lacks /usr/$module"
-  # Found by dpkg-shlibdeps from the module, which only it links.
-  grep -qxF libqt6webenginewidgets6 <<<"$depended_on" ||
-    fail "the package does not depend on libqt6webenginewidgets6"
 fi
 
 [ "$failures" -eq 0 ] && echo "$package is complete"

@@ -2,6 +2,7 @@
 #include "dialog_answerer.h"
 #include "event_loop.h"
 #include "events.h"
+#include "game_session.h"
 #include "grid.h"
 #include "main_window.h"
 #include "windows.h"
@@ -19,6 +20,7 @@ protected:
     {
         discardEvents();
         resetEngineState();
+        forgetGame();
         ASSERT_TRUE(openMainWindow());
         main = findWindow(mainWindow);
         main->activateWindow();
@@ -35,9 +37,9 @@ protected:
     QWidget* main = nullptr;
 };
 
-TEST_F(PrintButton, OpensThePrintDialogOverTheMainWindow)
+TEST_F(PrintButton, OpensThePrintDialogOverTheMainWindowAndPrintsTheGame)
 {
-    grid[4][4].value.store("6");
+    dispatchEvent({eventControl, cellFieldId(4, 4), typeTextChanged, mainWindow, 6});
     const DialogAnswerer user(false);
 
     QTest::mouseClick(findControl(printButtonId), Qt::LeftButton);
@@ -45,7 +47,7 @@ TEST_F(PrintButton, OpensThePrintDialogOverTheMainWindow)
 
     EXPECT_EQ(user.className, "QPrintDialog");
     EXPECT_EQ(user.owner, main);
-    EXPECT_EQ(grid[4][4].value.read(), "6");
+    EXPECT_EQ(grid[4][4].value.read(), "6") << "the grid Print reads is not the game's";
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "cell_field.h"
 #include "controls.h"
 #include "controls_registry.h"
 #include "events.h"
@@ -7,7 +8,6 @@
 #include "windows.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -39,23 +39,12 @@ protected:
     }
 
     static QLineEdit* field(int id) { return qobject_cast<QLineEdit*>(findControl(id)); }
-
-    static std::vector<UiEvent> textChanges()
-    {
-        std::vector<UiEvent> changes;
-        for (const UiEvent& event : takePendingEvents()) {
-            if (event.kind == eventControl && event.type == typeTextChanged) {
-                changes.push_back(event);
-            }
-        }
-        return changes;
-    }
 };
 
 TEST_F(Controls, CreatedAtTheirPositionAndSizeAndFoundById)
 {
     QWidget* button = createButton(1, 0, "Solve", 280, 10, 60, 25);
-    QWidget* entry = createEntryField(1, 17, 2, 31, 30, 30);
+    QWidget* entry = createCellField(1, 17, 2, 31, 30, 30);
     ASSERT_NE(button, nullptr);
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(button->geometry(), QRect(280, 10, 60, 25));
@@ -69,7 +58,7 @@ TEST_F(Controls, CreatedAtTheirPositionAndSizeAndFoundById)
 TEST_F(Controls, NothingIsCreatedInAWindowThatIsNotOpen)
 {
     EXPECT_EQ(createButton(4, 0, "x", 0, 0, 10, 10), nullptr);
-    EXPECT_EQ(createEntryField(4, 17, 0, 0, 10, 10), nullptr);
+    EXPECT_EQ(createCellField(4, 17, 0, 0, 10, 10), nullptr);
     EXPECT_EQ(createFrame(4, 0, 0, 10, 10), -1);
     EXPECT_EQ(findControl(0), nullptr);
 }
@@ -104,52 +93,10 @@ TEST_F(Controls, OptionButtonsOfAWindowFormOneExclusiveGroup)
     EXPECT_EQ(events[1].controlId, 7);
 }
 
-TEST_F(Controls, EntryFieldTakesDigitsOnlyWithoutLengthLimit)
-{
-    createEntryField(1, 20, 0, 0, 30, 30);
-    findControl(20)->setFocus();
-    QTest::keyClicks(findControl(20), "1a2-3 x4567890");
-    EXPECT_EQ(controlText(20), "1234567890");
-    EXPECT_TRUE(field(20)->hasFrame());
-}
-
-TEST_F(Controls, EntryFieldRefusesAPastedLetter)
-{
-    createEntryField(1, 20, 0, 0, 30, 30);
-    QApplication::clipboard()->setText("x");
-    field(20)->paste();
-    EXPECT_EQ(controlText(20), "");
-    QApplication::clipboard()->setText("7");
-    field(20)->paste();
-    EXPECT_EQ(controlText(20), "7");
-}
-
-TEST_F(Controls, EveryUserEditRaisesTextChangedButTheProgramsWritesDoNot)
-{
-    createEntryField(1, 20, 0, 0, 30, 30);
-    findControl(20)->setFocus();
-    takePendingEvents();
-
-    setControlText(20, "5");
-    EXPECT_TRUE(textChanges().empty());
-
-    QTest::keyClick(findControl(20), Qt::Key_End);
-    QTest::keyClick(findControl(20), Qt::Key_3);
-    QTest::keyClick(findControl(20), Qt::Key_Backspace);
-    QApplication::clipboard()->setText("9");
-    field(20)->paste();
-    const auto changes = textChanges();
-    ASSERT_EQ(changes.size(), 3U);
-    for (const UiEvent& change : changes) {
-        EXPECT_EQ(change.controlId, 20);
-    }
-    EXPECT_EQ(controlText(20), "59");
-}
-
 TEST_F(Controls, FocusChangesAreControlEventsOfTheirOwnType)
 {
-    createEntryField(1, 20, 0, 0, 30, 30);
-    createEntryField(1, 21, 40, 0, 30, 30);
+    createCellField(1, 20, 0, 0, 30, 30);
+    createCellField(1, 21, 40, 0, 30, 30);
     findControl(20)->setFocus();
     QApplication::processEvents();
     takePendingEvents();
@@ -166,7 +113,7 @@ TEST_F(Controls, FocusChangesAreControlEventsOfTheirOwnType)
 
 TEST_F(Controls, TextColourIsTheOneSet)
 {
-    createEntryField(1, 20, 0, 0, 30, 30);
+    createCellField(1, 20, 0, 0, 30, 30);
     setTextColour(20, 255, 0, 0);
     EXPECT_EQ(findControl(20)->palette().color(QPalette::Text), QColor(255, 0, 0));
     setTextColour(20, 1, 0, 0);
@@ -227,7 +174,7 @@ TEST_F(Controls, DefaultFontAppliesToControlsCreatedAfterwardsOnly)
     EXPECT_NEAR(QFontMetrics(*findFont(1)).height(), 21, 1);
 
     setDefaultControlFont(1);
-    createEntryField(1, 17, 0, 30, 30, 30);
+    createCellField(1, 17, 0, 30, 30, 30);
     setDefaultControlFont(-1);
     createButton(1, 2, "after", 0, 70, 60, 25);
 
