@@ -3,6 +3,7 @@
 #include "board.h"
 #include "candidate_grid.h"
 #include "chain_nodes.h"
+#include "regions.h"
 
 #include <array>
 
@@ -14,9 +15,8 @@
 // The box, row and column of a cell, as units.
 inline std::array<int, 3> regionsInChainOrder(int cell)
 {
-    const int column = columnOf(cell);
-    const int row = rowOf(cell);
-    return {boxUnit(column, row), rowUnit(row), columnUnit(column)};
+    const std::array<std::uint8_t, 3>& walked = regionsOfCell[cell];
+    return {regions[walked[0]].unit, regions[walked[1]].unit, regions[walked[2]].unit};
 }
 
 // Calls visit(cell) for each cell of `cells`, a part of `unit`, in reading

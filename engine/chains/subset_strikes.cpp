@@ -1,65 +1,18 @@
 #include "subset_strikes.h"
 
-#include "board.h"
+#include "regions.h"
 
 #include <array>
 
 namespace {
 
-// A region as the rules walk it: its cells in reading order, a place in the
-// region being an index into them.
-struct Region {
-    std::array<std::uint8_t, 9> cells;
-    CellSet set;
-};
-
-constexpr Region boxRegion(int box)
-{
-    Region region{};
-    for (int i = 0; i < 9; ++i) {
-        region.cells[i] = static_cast<std::uint8_t>(cellIndex(3 * (box % 3) + i % 3, 3 * (box / 3) + i / 3));
-        region.set.add(region.cells[i]);
-    }
-    return region;
-}
-
-constexpr Region lineRegion(bool row, int index)
-{
-    Region region{};
-    for (int i = 0; i < 9; ++i) {
-        region.cells[i] = static_cast<std::uint8_t>(row ? cellIndex(i, index) : cellIndex(index, i));
-        region.set.add(region.cells[i]);
-    }
-    return region;
-}
-
-struct Regions {
-    std::array<Region, 9> boxes;
-    std::array<Region, 9> rows;
-    std::array<Region, 9> columns;
-};
-
-constexpr Regions makeRegions()
-{
-    Regions regions{};
-    for (int i = 0; i < 9; ++i) {
-        regions.boxes[i] = boxRegion(i);
-        regions.rows[i] = lineRegion(true, i);
-        regions.columns[i] = lineRegion(false, i);
-    }
-    return regions;
-}
-
-constexpr Regions regions = makeRegions();
+// The regions of a kind as the rules walk them, by their first index.
+constexpr int kinds[] = {firstBox, firstColumn, firstRow};
 
 // The places of the digit in the region, a bit a place.
 unsigned placesOf(const CandidateGrid& grid, const Region& region, int digit)
 {
-    unsigned places = 0;
-    for (int i = 0; i < 9; ++i) {
-        places |= static_cast<unsigned>(grid.has(region.cells[i], digit)) << i;
-    }
-    return places;
+    return positionsOf(grid.candidates.data(), region, digit);
 }
 
 Candidate candidateAt(int cell, int digit)
@@ -80,24 +33,24 @@ public:
         if (found_) {
             return true;
         }
-        for (const auto* type : {&regions.boxes, &regions.columns, &regions.rows}) {
-            for (const Region& region : *type) {
-                hiddenPairs(region);
+        for (int first : kinds) {
+            for (int n = 0; n < 9; ++n) {
+                hiddenPairs(regions[first + n]);
             }
         }
         if (found_) {
             return true;
         }
-        for (const auto* type : {&regions.boxes, &regions.columns, &regions.rows}) {
-            for (const Region& region : *type) {
-                nakedPairs(region);
+        for (int first : kinds) {
+            for (int n = 0; n < 9; ++n) {
+                nakedPairs(regions[first + n]);
             }
         }
         if (found_) {
             return true;
         }
-        xWings(regions.columns, regions.rows);
-        xWings(regions.rows, regions.columns);
+        xWings(firstColumn, firstRow);
+        xWings(firstRow, firstColumn);
         return found_;
     }
 
@@ -125,17 +78,17 @@ private:
     // of the second.
     void lockedCandidates()
     {
-        for (bool rows : {false, true}) {
-            for (const Region& box : regions.boxes) {
-                for (const Region& line : rows ? regions.rows : regions.columns) {
-                    locked(box, line);
+        for (int lines : {firstColumn, firstRow}) {
+            for (int b = 0; b < 9; ++b) {
+                for (int n = 0; n < 9; ++n) {
+                    locked(regions[firstBox + b], regions[lines + n]);
                 }
             }
         }
-        for (bool rows : {false, true}) {
-            for (const Region& line : rows ? regions.rows : regions.columns) {
-                for (const Region& box : regions.boxes) {
-                    locked(line, box);
+        for (int lines : {firstColumn, firstRow}) {
+            for (int n = 0; n < 9; ++n) {
+                for (int b = 0; b < 9; ++b) {
+                    locked(regions[lines + n], regions[firstBox + b]);
                 }
             }
         }
@@ -165,20 +118,11 @@ private:
         }
     }
 
-    int emptyCells(const Region& region) const
-    {
-        int count = 0;
-        for (int cell : region.cells) {
-            count += source_.value[cell] == 0;
-        }
-        return count;
-    }
-
     // Two digits with the same two places (and no fewer) in a region: the
     // two cells hold nothing else.
     void hiddenPairs(const Region& region)
     {
-        if (emptyCells(region) <= 4) {
+        if (emptyCellsIn(source_, region) <= 4) {
             return;
         }
         for (int high = 2; high <= 9; ++high) {
@@ -223,7 +167,7 @@ private:
     // digits leave the region's other cells.
     void nakedPairs(const Region& region)
     {
-        if (emptyCells(region) < 4) {
+        if (emptyCellsIn(source_, region) < 4) {
             return;
         }
         for (int second = 1; second < 9; ++second) {
@@ -262,8 +206,10 @@ private:
 
     // Two base lines whose places for a digit (two or more each) lie in two
     // cover lines: the digit leaves the cover lines' other cells.
-    void xWings(const std::array<Region, 9>& bases, const std::array<Region, 9>& covers)
+    void xWings(int firstBase, int firstCover)
     {
+        const Region* bases = &regions[firstBase];
+        const Region* covers = &regions[firstCover];
         for (int digit = 1; digit <= 9; ++digit) {
             int placed = 0;
             for (int cell = 0; cell < 81; ++cell) {
