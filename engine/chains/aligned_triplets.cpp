@@ -1,37 +1,12 @@
 #include "aligned_triplets.h"
 
 #include "board.h"
-#include "chains/implications.h"
+#include "regions.h"
 #include "time_limit.h"
 
 #include <array>
 
 namespace {
-
-// Each cell's twenty peers in the order the ladder walks them: its box in
-// reading order, then the rest of its row, then the rest of its column.
-using PeerOrder = std::array<std::array<std::uint8_t, 20>, 81>;
-
-PeerOrder makePeerOrder()
-{
-    PeerOrder order{};
-    for (int cell = 0; cell < 81; ++cell) {
-        int count = 0;
-        CellSet seen = CellSet::of(cell);
-        for (int unit : regionsInChainOrder(cell)) {
-            forEachInReadingOrder(unit, unitSet[unit] & ~seen,
-                                  [&](int peer) { order[cell][count++] = static_cast<std::uint8_t>(peer); });
-            seen |= unitSet[unit];
-        }
-    }
-    return order;
-}
-
-const PeerOrder& peerOrder()
-{
-    static const PeerOrder order = makePeerOrder();
-    return order;
-}
 
 // Whether the set holds two cells or more: with its lowest cell taken away,
 // some remain.
@@ -47,21 +22,21 @@ class TripletSearch {
 public:
     explicit TripletSearch(const CandidateGrid& grid) : grid_(grid) {}
 
-    std::optional<Step> run()
+    // Hands each step to the sink in the ladder's order until it says stop.
+    void run(StepSink& sink)
     {
         collectBaseCells();
         if (baseCount_ < 3) {
-            return std::nullopt;
+            return;
         }
         for (int second = 1; second < baseCount_; ++second) {
             checkTimeLimit();
             for (int first = 0; first < second; ++first) {
-                if (std::optional<Step> step = tryPair(bases_[first], bases_[second])) {
-                    return step;
+                if (tryPair(bases_[first], bases_[second], sink)) {
+                    return;
                 }
             }
         }
-        return std::nullopt;
     }
 
 private:
@@ -80,7 +55,7 @@ private:
                 }
                 CellSet excluders;
                 bool single = false;
-                for (int peer : peerOrder()[cell]) {
+                for (int peer : housePeers[cell]) {
                     single = single || digits_[peer] == 1;
                     if (digits_[peer] == 2 || digits_[peer] == 3) {
                         excluders.add(peer);
@@ -95,7 +70,7 @@ private:
         }
         for (int i = 0; i < baseCount_; ++i) {
             const int cell = bases_[i];
-            for (int peer : peerOrder()[cell]) {
+            for (int peer : housePeers[cell]) {
                 if (excluders_[cell].has(peer) && baseSet_.has(peer)) {
                     thirds_[cell][thirdCount_[cell]++] = static_cast<std::uint8_t>(peer);
                 }
@@ -103,11 +78,12 @@ private:
         }
     }
 
-    std::optional<Step> tryPair(int first, int second)
+    // Whether the sink said stop.
+    bool tryPair(int first, int second, StepSink& sink)
     {
         const CellSet shared = excluders_[first] & excluders_[second];
         if (!twoOrMore(shared)) {
-            return std::nullopt;
+            return false;
         }
         // Third cells: base cells that either of the two sees, in the order
         // of the first's excluders, then the second's.
@@ -124,11 +100,13 @@ private:
                     continue;
                 }
                 if (std::optional<Step> step = exclude({first, second, cell}, common)) {
-                    return step;
+                    if (sink.take(std::move(*step))) {
+                        return true;
+                    }
                 }
             }
         }
-        return std::nullopt;
+        return false;
     }
 
     std::optional<Step> exclude(const std::array<int, 3>& cells, CellSet common) const
@@ -194,6 +172,7 @@ private:
         for (int excluder : common) {
             addCandidates(step, excluder);
         }
+        step.cells.assign(cells.begin(), cells.end());
         step.rating = 75;
         return step;
     }
@@ -222,5 +201,17 @@ private:
 
 std::optional<Step> findAlignedTriplet(const CandidateGrid& grid)
 {
-    return TripletSearch(grid).run();
+    class First final : public StepSink {
+    public:
+        bool take(Step&& step) override
+        {
+            first = std::move(step);
+            return true;
+        }
+        std::optional<Step> first;
+    } sink;
+    TripletSearch(grid).run(sink);
+    return std::move(sink.first);
 }
+
+void scanAlignedTriplets(const CandidateGrid& grid, StepSink& sink) { TripletSearch(grid).run(sink); }

@@ -2,6 +2,7 @@
 
 #include "candidate_grid.h"
 #include "step.h"
+#include "technique_table.h"
 
 #include <optional>
 
@@ -18,3 +19,6 @@
 // of them sees; the first that strikes anything is the step. No cell whose
 // peers hold a naked single is tried: the single comes first anyway.
 std::optional<Step> findAlignedTriplet(const CandidateGrid& grid);
+
+// The table's scan: every such step in the ladder's order.
+void scanAlignedTriplets(const CandidateGrid& grid, StepSink& sink);

@@ -348,3 +348,34 @@ std::vector<ForcingChainStep> allForcingChains(const CandidateGrid& grid, Forcin
     ForcingChainSearch(grid, level, workspace(), &found).run();
     return inLadderOrder(std::move(found));
 }
+
+namespace {
+
+void scanAtLevel(const CandidateGrid& grid, ForcingLevel level, StepSink& sink)
+{
+    std::optional<ForcingChainStep> first = findForcingChain(grid, level);
+    if (!first) {
+        return;
+    }
+    first->step.form = static_cast<int>(first->kind);
+    if (sink.take(std::move(first->step))) {
+        return;
+    }
+    std::vector<ForcingChainStep> all = allForcingChains(grid, level);
+    for (std::size_t i = 1; i < all.size(); ++i) {
+        all[i].step.form = static_cast<int>(all[i].kind);
+        if (sink.take(std::move(all[i].step))) {
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void scanNishioChains(const CandidateGrid& grid, StepSink& sink) { scanAtLevel(grid, ForcingLevel::nishio, sink); }
+void scanMultipleChains(const CandidateGrid& grid, StepSink& sink) { scanAtLevel(grid, ForcingLevel::multiple, sink); }
+void scanDynamicChains(const CandidateGrid& grid, StepSink& sink) { scanAtLevel(grid, ForcingLevel::dynamic, sink); }
+void scanDynamicChainsPlus(const CandidateGrid& grid, StepSink& sink)
+{
+    scanAtLevel(grid, ForcingLevel::dynamicPlus, sink);
+}

@@ -2,6 +2,7 @@
 
 #include "candidate_grid.h"
 #include "step.h"
+#include "technique_table.h"
 
 #include <optional>
 #include <vector>
@@ -42,3 +43,11 @@ std::optional<ForcingChainStep> findForcingChain(const CandidateGrid& grid, Forc
 // Every such chain, in the ladder's order, leaving out those that strike
 // and place exactly what an earlier one does: the first is the step.
 std::vector<ForcingChainStep> allForcingChains(const CandidateGrid& grid, ForcingLevel level);
+
+// The table's scans, one a strength: the ladder's step first, then, for a
+// sink that asks for more, every other chain in order. A step's form is its
+// ForcingKind.
+void scanNishioChains(const CandidateGrid& grid, StepSink& sink);
+void scanMultipleChains(const CandidateGrid& grid, StepSink& sink);
+void scanDynamicChains(const CandidateGrid& grid, StepSink& sink);
+void scanDynamicChainsPlus(const CandidateGrid& grid, StepSink& sink);

@@ -386,3 +386,22 @@ std::vector<SingleChainStep> allSingleChains(const CandidateGrid& grid)
     SingleChainSearch(grid, &found).run();
     return inLadderOrder(std::move(found));
 }
+
+void scanSingleChains(const CandidateGrid& grid, StepSink& sink)
+{
+    std::optional<SingleChainStep> first = findSingleChain(grid);
+    if (!first) {
+        return;
+    }
+    first->step.form = static_cast<int>(first->kind);
+    if (sink.take(std::move(first->step))) {
+        return;
+    }
+    std::vector<SingleChainStep> all = allSingleChains(grid);
+    for (std::size_t i = 1; i < all.size(); ++i) {
+        all[i].step.form = static_cast<int>(all[i].kind);
+        if (sink.take(std::move(all[i].step))) {
+            return;
+        }
+    }
+}

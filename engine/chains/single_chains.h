@@ -2,6 +2,7 @@
 
 #include "candidate_grid.h"
 #include "step.h"
+#include "technique_table.h"
 
 #include <optional>
 #include <vector>
@@ -41,3 +42,7 @@ std::optional<SingleChainStep> findSingleChain(const CandidateGrid& grid);
 // Every such chain, in the ladder's order, leaving out those that strike
 // and place exactly what an earlier one does: the first is the step.
 std::vector<SingleChainStep> allSingleChains(const CandidateGrid& grid);
+
+// The table's scan: the ladder's step first, then, for a sink that asks for
+// more, every other chain in order. A step's form is its SingleChainKind.
+void scanSingleChains(const CandidateGrid& grid, StepSink& sink);
