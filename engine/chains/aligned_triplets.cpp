@@ -199,19 +199,4 @@ private:
 
 }  // namespace
 
-std::optional<Step> findAlignedTriplet(const CandidateGrid& grid)
-{
-    class First final : public StepSink {
-    public:
-        bool take(Step&& step) override
-        {
-            first = std::move(step);
-            return true;
-        }
-        std::optional<Step> first;
-    } sink;
-    TripletSearch(grid).run(sink);
-    return std::move(sink.first);
-}
-
 void scanAlignedTriplets(const CandidateGrid& grid, StepSink& sink) { TripletSearch(grid).run(sink); }

@@ -4,7 +4,6 @@
 #include "step.h"
 #include "technique_table.h"
 
-#include <optional>
 
 // Aligned triplet exclusion (7.5): three cells, each with two digits or more,
 // that share at least two "excluders" (cells of two or three digits each
@@ -17,8 +16,6 @@
 // reading order (pairs ordered by their later cell, then their earlier
 // one), and for each pair every third cell of two or three digits that one
 // of them sees; the first that strikes anything is the step. No cell whose
-// peers hold a naked single is tried: the single comes first anyway.
-std::optional<Step> findAlignedTriplet(const CandidateGrid& grid);
-
-// The table's scan: every such step in the ladder's order.
+// peers hold a naked single is tried: the single comes first anyway. The
+// table's scan hands every such step in this order.
 void scanAlignedTriplets(const CandidateGrid& grid, StepSink& sink);

@@ -70,51 +70,42 @@ void Propagation::run(const CandidateGrid& grid, const LinkLists& links, const P
     }
 }
 
+void Propagation::follow(Node from, Node to)
+{
+    if (reached_.has(negation(to))) {
+        conflictKept_ = negation(to);
+        conflictParents_.assign(1, from);
+    } else if (!reached_.has(to)) {
+        add(to, &from, 1);
+    }
+}
+
 void Propagation::addWeakConsequences(const LinkLists& links, Node on, const PropagationMode& mode)
 {
-    const auto follow = [&](Node off) {
-        // The working grid may have lost the candidate since the lists were made.
-        if (contradiction() || (mode.dynamic && !work_.has(nodeCell(off), nodeDigit(off)))) {
-            return;
-        }
-        if (reached_.has(negation(off))) {
-            conflictKept_ = negation(off);
-            conflictParents_.assign(1, on);
-        } else if (!reached_.has(off)) {
-            add(off, &on, 1);
+    const auto followWeak = [&](Node off) {
+        // The working grid may have lost the candidate since the lists were
+        // made.
+        if (!contradiction() && (!mode.dynamic || work_.has(nodeCell(off), nodeDigit(off)))) {
+            follow(on, off);
         }
     };
     if (mode.cellLinks) {
-        for (Node off : links.weakInCell(on)) {
-            follow(off);
-        }
+        std::for_each(links.weakInCell(on).begin(), links.weakInCell(on).end(), followWeak);
     }
-    for (Node off : links.weakInRegions(on)) {
-        follow(off);
-    }
+    std::for_each(links.weakInRegions(on).begin(), links.weakInRegions(on).end(), followWeak);
 }
 
 void Propagation::addStaticStrongConsequences(const LinkLists& links, Node off, const PropagationMode& mode)
 {
-    const auto follow = [&](Node on) {
-        if (contradiction()) {
-            return;
-        }
-        if (reached_.has(negation(on))) {
-            conflictKept_ = negation(on);
-            conflictParents_.assign(1, off);
-        } else if (!reached_.has(on)) {
-            add(on, &off, 1);
+    const auto followStrong = [&](Node on) {
+        if (!contradiction()) {
+            follow(off, on);
         }
     };
     if (mode.cellLinks) {
-        for (Node on : links.strongInCell(off)) {
-            follow(on);
-        }
+        std::for_each(links.strongInCell(off).begin(), links.strongInCell(off).end(), followStrong);
     }
-    for (Node on : links.strongInRegions(off)) {
-        follow(on);
-    }
+    std::for_each(links.strongInRegions(off).begin(), links.strongInRegions(off).end(), followStrong);
 }
 
 void Propagation::addDynamicStrongConsequences(const CandidateGrid& source, Node off, const PropagationMode& mode)

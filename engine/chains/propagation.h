@@ -62,6 +62,9 @@ public:
 
 private:
     void add(Node node, const Node* parents, int count);
+    // Takes a link from a reached node: the node it leads to, unless it was
+    // reached before, or the contradiction, if its negation was.
+    void follow(Node from, Node to);
     void addWeakConsequences(const LinkLists& links, Node on, const PropagationMode& mode);
     void addStaticStrongConsequences(const LinkLists& links, Node off, const PropagationMode& mode);
     void addDynamicStrongConsequences(const CandidateGrid& source, Node off, const PropagationMode& mode);

@@ -4,10 +4,13 @@
 #include "chains/single_chains.h"
 #include "clashes.h"
 #include "engine_test_support.h"
+#include "technique_table.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -21,6 +24,13 @@ CandidateGrid gridOf(const std::string& puzzle)
         }
     }
     return CandidateGrid::fromValues(board);
+}
+
+int rowNamed(std::string_view name)
+{
+    const auto table = techniqueTable();
+    return static_cast<int>(std::find_if(table.begin(), table.end(), [&](const TechniqueRow& row) { return row.name == name; })
+                            - table.begin());
 }
 
 int solutionAt(const std::string& solution, int cell) { return solution[9 * rowOf(cell) + columnOf(cell)] - '0'; }
@@ -181,7 +191,7 @@ TEST(AlignedTriplets, WhatTheyStrikeIsNeverTheSolutionsDigit)
 {
     int found = 0;
     for (const ChainGrid& entry : gridsAlongChains(12, 6)) {
-        if (const std::optional<Step> step = findAlignedTriplet(entry.grid)) {
+        if (const std::optional<Step> step = findFirst(rowNamed("aligned-triplet-exclusion"), entry.grid)) {
             ++found;
             EXPECT_TRUE(isSound(*step, entry.solution));
             EXPECT_EQ(step->rating, 75);
