@@ -16,25 +16,15 @@ namespace {
 std::optional<NextStep> shown;
 GameState shownOn;
 
-// Kelvaro's own candidates as the loop's board: the game's digits, and in
-// every empty cell all digits but those that hints of this game struck out.
-Board hintBoard()
-{
-    Board board = boardOf(game);
-    for (int cell = 0; cell < 81; ++cell) {
-        board.candidates[cell] =
-            game.cells[cell].value != 0 ? testMarker : static_cast<DigitMask>(allDigits & ~game.cells[cell].struck);
-    }
-    return board;
-}
-
 void markCells(const NextStep& next, bool marked)
 {
     if (next.outcome != StepOutcome::step) {
         return;
     }
-    for (int cell : next.step.cells) {
-        setControlMarked(cellFieldId(columnOf(cell), rowOf(cell)), marked);
+    for (const auto* list : {&next.step.placements, &next.step.proof}) {
+        for (const Candidate& each : *list) {
+            setControlMarked(cellFieldId(columnOf(each.cell), rowOf(each.cell)), marked);
+        }
     }
 }
 
@@ -55,21 +45,17 @@ void show(const NextStep& next)
     showCornerText(next.reason);
 }
 
-// The digit goes in as the player's would, the pair's digits are struck
-// out for the hints after it and leave the notes of those cells.
+// The step's eliminations are struck out for the hints after it and leave
+// the notes of those cells; a digit goes in as the player's would.
 void makeStep(const Step& step)
 {
-    if (step.digit != 0) {
-        const bool wasFull = isFull(game);
-        enterDigit(game, step.cells.front(), step.digit, choices.strikePeerNotes);
-        announceIfJustFilled(wasFull);
+    for (const Candidate& struck : step.eliminations) {
+        strikeCandidate(game, struck.cell, struck.digit);
     }
-    for (const CandidateRemoval& removal : step.removals) {
-        for (int digit = 1; digit <= 9; ++digit) {
-            if (removal.digits & digitBit(digit)) {
-                strikeCandidate(game, removal.cell, digit);
-            }
-        }
+    for (const Candidate& placed : step.placements) {
+        const bool wasFull = isFull(game);
+        enterDigit(game, placed.cell, placed.digit, choices.strikePeerNotes);
+        announceIfJustFilled(wasFull);
     }
 }
 
@@ -86,7 +72,7 @@ void hintCommand()
         return;
     }
     takeDownMarks();
-    show(findNextStep(hintBoard()));
+    show(findNextStep(candidatesOf(game)));
 }
 
 void dropHintIfGridChanged()

@@ -31,9 +31,27 @@ struct CellSet {
     constexpr CellSet operator^(CellSet other) const { return {low ^ other.low, high ^ other.high}; }
     // The complement within the 81 cells.
     constexpr CellSet operator~() const { return {~low, ~high & ((std::uint64_t{1} << 17) - 1)}; }
-    constexpr CellSet& operator&=(CellSet other) { return *this = *this & other; }
-    constexpr CellSet& operator|=(CellSet other) { return *this = *this | other; }
-    constexpr CellSet& operator^=(CellSet other) { return *this = *this ^ other; }
+    // Member by member: GCC 12 loses the first such assignment to a set inside
+    // an array element while it evaluates a constant expression when it is
+    // written as `*this = *this & other`.
+    constexpr CellSet& operator&=(CellSet other)
+    {
+        low &= other.low;
+        high &= other.high;
+        return *this;
+    }
+    constexpr CellSet& operator|=(CellSet other)
+    {
+        low |= other.low;
+        high |= other.high;
+        return *this;
+    }
+    constexpr CellSet& operator^=(CellSet other)
+    {
+        low ^= other.low;
+        high ^= other.high;
+        return *this;
+    }
     constexpr bool operator==(const CellSet&) const = default;
 
     // Walks the cells in ascending order: for (int cell : set).

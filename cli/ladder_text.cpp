@@ -1,0 +1,37 @@
+#include "ladder_text.h"
+
+#include "ladder/words.h"
+#include "next_step.h"
+#include "puzzle_check.h"
+#include "technique_table.h"
+
+namespace {
+
+std::string rating(int tenths) { return tenths < 0 ? "-" : ratingText(tenths); }
+
+}  // namespace
+
+std::string rateLine(const Board& puzzle)
+{
+    const PuzzleCheck check = checkPuzzle(puzzle);
+    const LadderRating& ladder = check.rating;
+    const std::string grade = check.solutions == 1 && !check.givenComplete && !ladder.complete
+                                  ? check.grade + ", needs chains"
+                                  : check.grade;
+    return std::to_string(check.solutions) + '\t' + rating(ladder.er) + '\t' + rating(ladder.ep) + '\t'
+           + rating(ladder.ed) + '\t' + (ladder.complete ? techniqueTable()[ladder.hardest].name : "-") + '\t'
+           + grade + '\n';
+}
+
+std::string explainText(const Board& puzzle)
+{
+    CandidateGrid grid = CandidateGrid::fromValues(puzzle);
+    std::string text;
+    NextStep next = findNextStep(grid);
+    for (int n = 1; next.outcome == StepOutcome::step; ++n) {
+        text += std::to_string(n) + ". " + stepLine(next.step, grid) + '\n';
+        applyStep(grid, next.step);
+        next = findNextStep(grid);
+    }
+    return text + (next.outcome == StepOutcome::complete ? "Solved." : next.reason) + '\n';
+}
