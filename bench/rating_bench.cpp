@@ -63,7 +63,19 @@ struct Counts {
     long unrated = 0;
 };
 
-double percent(long part, long whole) { return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole); }
+double percent(long part, long whole)
+{
+    return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
+}
+
+void printRow(const char* set, const Band& band, const Counts& c)
+{
+    const bool above = band.low > 62;
+    std::printf("%-18s %-10s %7ld %8ld %6.1f%% %8ld %6.1f%% %8ld %6.1f%% %8ld %6.1f%% %10ld / %-9ld\n", set, band.name,
+                c.puzzles, c.exact, percent(c.exact, c.puzzles), c.near, percent(c.near, c.puzzles), c.epExact,
+                percent(c.epExact, c.puzzles), c.edExact, percent(c.edExact, c.puzzles), above ? c.unrated : 0L,
+                above ? c.puzzles - c.unrated : 0L);
+}
 
 struct Timing {
     long puzzles = 0;
@@ -166,27 +178,18 @@ int main(int argc, char** argv)
             total[b].epExact += c.epExact;
             total[b].edExact += c.edExact;
             total[b].unrated += c.unrated;
-            if (c.puzzles == 0) {
-                continue;
+            if (c.puzzles != 0) {
+                printRow(set.name, bands[b], c);
             }
-            const bool above = bands[b].low > 62;
-            std::printf("%-18s %-10s %7ld %8ld %6.1f%% %8ld %6.1f%% %8ld %6.1f%% %8ld %6.1f%% %10ld / %-9ld\n",
-                        set.name, bands[b].name, c.puzzles, c.exact, percent(c.exact, c.puzzles), c.near,
-                        percent(c.near, c.puzzles), c.epExact, percent(c.epExact, c.puzzles), c.edExact,
-                        percent(c.edExact, c.puzzles), above ? c.unrated : 0L, above ? c.puzzles - c.unrated : 0L);
         }
         timings.push_back({set.name, timing});
     }
     for (std::size_t b = 0; b < std::size(bands); ++b) {
-        const Counts& c = total[b];
-        const bool above = bands[b].low > 62;
-        std::printf("%-18s %-10s %7ld %8ld %6.1f%% %8ld %6.1f%% %8ld %6.1f%% %8ld %6.1f%% %10ld / %-9ld\n", "all sets",
-                    bands[b].name, c.puzzles, c.exact, percent(c.exact, c.puzzles), c.near,
-                    percent(c.near, c.puzzles), c.epExact, percent(c.epExact, c.puzzles), c.edExact,
-                    percent(c.edExact, c.puzzles), above ? c.unrated : 0L, above ? c.puzzles - c.unrated : 0L);
+        printRow("all sets", bands[b], total[b]);
     }
-    std::puts("ER within 0.2 counts rated puzzles only; EP and ED above 6.2 are expected unrated. Above 6.2 the\n"
-              "ladder must leave a puzzle unrated (it needs chains): 'rated <=6.2' counts the puzzles it rates anyway.");
+    std::puts("ER within 0.2 counts rated puzzles only; EP and ED above 6.2 are expected unrated. Above 6.2\n"
+              "the ladder must leave a puzzle unrated (it needs chains): 'rated <=6.2' counts the puzzles it\n"
+              "rates anyway.");
     std::printf("\nThe time rate takes per puzzle (Release build, each puzzle's fastest of three rounds)\n");
     std::printf("%-18s %7s %10s %12s %12s %8s\n", "set", "puzzles", "total ms", "ms/puzzle", "slowest ms", "line");
     for (const auto& [name, t] : timings) {
