@@ -64,7 +64,17 @@ struct Counts {
     long unrated = 0;
 };
 
-double percent(long part, long whole) { return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole); }
+double percent(long part, long whole)
+{
+    return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
+}
+
+void printRow(const char* set, const Band& band, const Counts& c)
+{
+    std::printf("%-18s %-10s %7ld %8ld %6.1f%% %8ld %6.1f%% %8ld %6.1f%% %8ld %6.1f%% %9ld\n", set, band.name,
+                c.puzzles, c.exact, percent(c.exact, c.puzzles), c.near, percent(c.near, c.puzzles), c.epExact,
+                percent(c.epExact, c.puzzles), c.edExact, percent(c.edExact, c.puzzles), c.unrated);
+}
 
 struct Timing {
     long puzzles = 0;
@@ -169,25 +179,16 @@ int main(int argc, char** argv)
             total[b].epExact += c.epExact;
             total[b].edExact += c.edExact;
             total[b].unrated += c.unrated;
-            if (c.puzzles == 0) {
-                continue;
+            if (c.puzzles != 0) {
+                printRow(set.name, bands[b], c);
             }
-            std::printf("%-18s %-10s %7ld %8ld %6.1f%% %8ld %6.1f%% %8ld %6.1f%% %8ld %6.1f%% %9ld\n", set.name,
-                        bands[b].name, c.puzzles, c.exact, percent(c.exact, c.puzzles), c.near,
-                        percent(c.near, c.puzzles), c.epExact, percent(c.epExact, c.puzzles), c.edExact,
-                        percent(c.edExact, c.puzzles), c.unrated);
         }
         timings.push_back({set.name, timing});
     }
     for (std::size_t b = 0; b < std::size(bands); ++b) {
-        const Counts& c = total[b];
-        if (c.puzzles == 0) {
-            continue;
+        if (total[b].puzzles != 0) {
+            printRow("all sets", bands[b], total[b]);
         }
-        std::printf("%-18s %-10s %7ld %8ld %6.1f%% %8ld %6.1f%% %8ld %6.1f%% %8ld %6.1f%% %9ld\n", "all sets",
-                    bands[b].name, c.puzzles, c.exact, percent(c.exact, c.puzzles), c.near,
-                    percent(c.near, c.puzzles), c.epExact, percent(c.epExact, c.puzzles), c.edExact,
-                    percent(c.edExact, c.puzzles), c.unrated);
     }
     std::puts("ER within 0.2 counts rated puzzles only; unrated: puzzles the ladder leaves without an ER ('-'),\n"
               "as it does only where the rest needs forcing chains nested deeper than it explains.");

@@ -168,8 +168,8 @@ private:
     // that sees them all can.
     void addType2()
     {
-        const int value =
-            std::countr_zero(static_cast<unsigned>(grid_.candidates[extraCells_[0]] & ~(digitBit(v1_) | digitBit(v2_))));
+        const DigitMask pair = digitBit(v1_) | digitBit(v2_);
+        const int value = std::countr_zero(static_cast<unsigned>(grid_.candidates[extraCells_[0]] & ~pair));
         CellSet seeing = CellSet::all();
         for (int cell : extraCells_) {
             seeing &= peerSet[cell];
@@ -276,7 +276,8 @@ private:
                 const int cell = region.cells[i];
                 for (int digit = 1; (cells >> i) & 1 && digit <= 9; ++digit) {
                     if (grid_.has(cell, digit)) {
-                        ((hidden & digitBit(digit)) ? setCandidates : eliminations).push_back(Candidate::of(cell, digit));
+                        auto& list = (hidden & digitBit(digit)) ? setCandidates : eliminations;
+                        list.push_back(Candidate::of(cell, digit));
                     }
                 }
             }
@@ -362,7 +363,8 @@ void scanUniqueLoops(const CandidateGrid& grid, StepSink& sink)
 std::string uniqueLoopWords(const Step& step, const CandidateGrid& grid)
 {
     const DigitMask pair = digitBit(step.proof[0].digit) | digitBit(step.proof[1].digit);
-    const std::string shape = step.cells.size() == 4 ? "a rectangle" : "a loop of " + std::to_string(step.cells.size()) + " cells";
+    const std::string shape =
+        step.cells.size() == 4 ? "a rectangle" : "a loop of " + std::to_string(step.cells.size()) + " cells";
     std::vector<int> extraCells;
     for (int cell : step.cells) {
         if (grid.candidates[cell] & ~pair) {
@@ -375,20 +377,23 @@ std::string uniqueLoopWords(const Step& step, const CandidateGrid& grid)
     const std::string struck = struckText(step.eliminations);
     switch (step.form) {
     case 1:
-        return text + "So " + cellName(extraCells.front()) + " keeps another digit: it cannot be " + digitList(pair, "or")
-               + ".";
+        return text + "So " + cellName(extraCells.front()) + " keeps another digit: it cannot be "
+               + digitList(pair, "or") + ".";
     case 2:
         return text + "So one of " + cellList(extraCells) + " is " + std::to_string(step.eliminations.front().digit)
                + ", and " + struck + ".";
     case 3: {
         const DigitMask others = (grid.candidates[extraCells[0]] | grid.candidates[extraCells[1]]) & ~pair;
-        const std::vector<int> setCells = cellsOf(std::vector<Candidate>(step.proof.begin() + 2 * static_cast<long>(step.cells.size()), step.proof.end()));
-        const DigitMask setDigits = digitsOf(std::vector<Candidate>(step.proof.begin() + 2 * static_cast<long>(step.cells.size()), step.proof.end()));
+        // The proof holds the loop's pair digits, two a cell, then the set's.
+        const auto setStart = step.proof.begin() + 2 * static_cast<long>(step.cells.size());
+        const std::vector<Candidate> set(setStart, step.proof.end());
+        const std::vector<int> setCells = cellsOf(set);
+        const DigitMask setDigits = digitsOf(set);
         const std::string unit = unitName(step.units.front());
         if ((setDigits & pair) == pair) {
-            return text + "So one of " + cellList(extraCells) + " is " + digitList(others, "or") + " and the other holds "
-                   + digitList(pair, "or") + "; then in " + unit + " the " + digitList(setDigits)
-                   + " fit only in that cell and " + cellList(setCells) + ", so " + struck + ".";
+            return text + "So one of " + cellList(extraCells) + " is " + digitList(others, "or")
+                   + " and the other holds " + digitList(pair, "or") + "; then in " + unit + " the "
+                   + digitList(setDigits) + " fit only in that cell and " + cellList(setCells) + ", so " + struck + ".";
         }
         return text + "So one of " + cellList(extraCells) + " is " + digitList(others, "or") + ", which with "
                + cellList(setCells) + " makes " + std::to_string(setCells.size() + 1) + " cells of " + unit

@@ -37,7 +37,8 @@ void scanWings(const CandidateGrid& grid, bool xyz, StepSink& sink)
                 for (int yz : housePeers[pivot]) {
                     const DigitMask yzDigits = grid.candidates[yz];
                     const DigitMask shared = xy & xzDigits & yzDigits;
-                    if (std::popcount(yzDigits) != 2 || std::popcount(static_cast<unsigned>(xy | xzDigits | yzDigits)) != 3
+                    const DigitMask all = xy | xzDigits | yzDigits;
+                    if (std::popcount(yzDigits) != 2 || std::popcount(all) != 3
                         || std::popcount(shared) != (xyz ? 1 : 0)) {
                         continue;
                     }

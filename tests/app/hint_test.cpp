@@ -26,12 +26,6 @@ const std::string puzzle =
 const std::string solved =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
-void give(int commandId)
-{
-    postControlEvent(mainWindow, commandId, typePressed);
-    MainWindowTest::dispatchPending();
-}
-
 std::string hintText() { return controlText(hintTextId); }
 
 // Whether the cell is drawn marked: the left edge of its field, halfway down,

@@ -36,7 +36,8 @@ TEST(NextStep, TellsEachTechniqueWithItsRatingInAPlayersWords)
         int form;
         const char* line;
     } cases[] = {
-        {hiddenPairPuzzle, "hidden-single-box", 0, "Hidden single in a box (1.2): In box 1, the 3 fits only in row 1, column 1."},
+        {hiddenPairPuzzle, "hidden-single-box", 0,
+         "Hidden single in a box (1.2): In box 1, the 3 fits only in row 1, column 1."},
         {hiddenPairPuzzle, "hidden-single-line", 0,
          "Hidden single in a row or column (1.5): In column 3, the 5 fits only in row 6."},
         {hiddenPairPuzzle, "full-house", 0,
@@ -196,8 +197,9 @@ TEST(NextStep, AStepNamesWhatProvesIt)
             .step;
     EXPECT_EQ(xWing.units, (std::vector<int>{columnUnit(4), columnUnit(6), rowUnit(2), rowUnit(4)}))
         << "base lines, then cover lines";
-    EXPECT_EQ(xWing.proof, (std::vector<Candidate>{Candidate::of(cellIndex(4, 2), 1), Candidate::of(cellIndex(4, 4), 1),
-                                                   Candidate::of(cellIndex(6, 2), 1), Candidate::of(cellIndex(6, 4), 1)}));
+    const std::vector<Candidate> corners = {Candidate::of(cellIndex(4, 2), 1), Candidate::of(cellIndex(4, 4), 1),
+                                            Candidate::of(cellIndex(6, 2), 1), Candidate::of(cellIndex(6, 4), 1)};
+    EXPECT_EQ(xWing.proof, corners);
 
     const Step pointing =
         firstHintOf("1.36..4..59...1..8...2.....8.9.2....2.7.8.9.5....7.2.4.....2...6..8...39..5..38.2",
@@ -227,7 +229,8 @@ TEST(NextStep, ADirectStepOnlyPlacesAndOtherStepsStrikeForTheHintsAfterThem)
     ASSERT_EQ(pair.placements.size(), 1u);
     EXPECT_TRUE(pair.eliminations.empty());
     applyStep(grid, pair);
-    EXPECT_EQ(grid.candidates, CandidateGrid::fromValues(boardOf(grid)).candidates) << "a direct step struck candidates";
+    EXPECT_EQ(grid.candidates, CandidateGrid::fromValues(boardOf(grid)).candidates)
+        << "a direct step struck candidates";
 
     const Step xyWing = firstHintOf(wingsPuzzle, "xy-wing", 0, grid).step;
     ASSERT_EQ(xyWing.eliminations.size(), 1u);
