@@ -243,7 +243,7 @@ int main(int argc, char** argv)
     }
     if (!files.empty()) {
         std::puts("solved/stuck: hints followed from the givens end with the grid full, or where the ladder runs out\n"
-                  "  (the rest needs chains); other: neither. hints: hints followed; struck: candidates they struck.\n"
+                  "  (the rest needs deeper chains); other: neither. hints: hints followed; struck: candidates they struck.\n"
                   "!=sol: placed digits that differ from the solution; sol-out: eliminations that strike the\n"
                   "  solution's own digit. !=expl: puzzles whose hints, written as explain writes steps, differ from\n"
                   "  explain's text. !=count: the check's solution count differs from countSolutions.\n"
