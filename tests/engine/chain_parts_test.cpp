@@ -1,7 +1,9 @@
+#include "chains/chain_rank.h"
 #include "chains/chain_words.h"
 #include "chains/link_lists.h"
 #include "chains/propagation.h"
 #include "chains/single_chains.h"
+#include "chains/subset_strikes.h"
 #include "engine_test_support.h"
 #include "puzzle_check.h"
 #include "technique_table.h"
@@ -132,6 +134,53 @@ TEST(SingleChains, AnXWingIsTheShortestXCycle)
     std::sort(struck.begin(), struck.end());
     EXPECT_EQ(struck, (std::vector<std::pair<int, int>>{{1, 3}, {1, 4}, {4, 3}, {4, 4}, {5, 3}, {5, 4}, {6, 3}, {6, 4},
                                                          {9, 4}}));
+}
+
+// A chain found later replaces the best so far only when it ranks strictly
+// before it: less difficulty, or as much and shorter, or as long and of an
+// earlier kind; so the search stops growing chains past that length.
+TEST(ChainRating, ALaterChainMustRankStrictlyBefore)
+{
+    const ChainRank best{chainDifficulty(7.0, 8), 8, 4};  // a forcing chain of 8: 7.1
+    EXPECT_TRUE(ranksBefore({chainDifficulty(6.5, 12), 12, 2}, best)) << "6.8 before 7.1";
+    EXPECT_TRUE(ranksBefore({chainDifficulty(7.0, 7), 7, 4}, best)) << "7.1, shorter";
+    EXPECT_FALSE(ranksBefore({chainDifficulty(7.0, 8), 8, 4}, best)) << "the same: the first found stays";
+    EXPECT_TRUE(ranksBefore({chainDifficulty(6.6, 10), 8, 2}, {chainDifficulty(6.6, 10), 8, 4}));
+    EXPECT_EQ(longestUseful(7.0, 4, best), 7);
+    EXPECT_EQ(longestUseful(7.0, 2, best), 8);
+    EXPECT_EQ(longestUseful(6.6, 2, best), 18) << "7.0 from 15 to 18 nodes, 7.1 from 19";
+    EXPECT_EQ(longestUseful(7.5, 7, best), 0);
+}
+
+// Inside a dynamic chain (+), a pointing that the chain's strikes make
+// possible carries it on, with those strikes as its reasons; one that was
+// there before the chain adds nothing.
+TEST(SubsetStrikes, TakeWhatTheChainsStrikesMadePossibleWithThemAsReasons)
+{
+    // Box 1's 4 only in r1c1, r1c2 and r2c1.
+    CandidateGrid source = CandidateGrid::fromValues(Board{});
+    for (const auto& [row, column] : {std::pair{1, 3}, {2, 2}, {2, 3}, {3, 1}, {3, 2}, {3, 3}}) {
+        source.eliminate(cellAt(row, column), 4);
+    }
+    CandidateGrid work = source;
+    work.eliminate(cellAt(2, 1), 4);
+    std::vector<std::vector<Candidate>> struck;
+    std::vector<std::vector<Node>> reasons;
+    const SubsetStrikes take = [&](const std::vector<Candidate>& s, const std::vector<Node>& r) {
+        struck.push_back(s);
+        reasons.push_back(r);
+    };
+    forFirstSubsetStrikes(source, work, take);
+    ASSERT_EQ(struck.size(), 1u);
+    std::vector<Candidate> row1;
+    for (int column = 4; column <= 9; ++column) {
+        row1.push_back(Candidate::of(cellAt(1, column), 4));
+    }
+    EXPECT_EQ(struck[0], row1) << "box 1's 4 points along row 1";
+    EXPECT_EQ(reasons[0], std::vector<Node>{off(2, 1, 4)});
+
+    forFirstSubsetStrikes(work, work, take);
+    EXPECT_EQ(struck.size(), 1u) << "the same pointing, there before any strike";
 }
 
 TEST(ChainNotation, WritesEachLineOfInferenceInTheForumsLinkNotation)
