@@ -3,10 +3,11 @@
 // asked for: its ER, rated again from scratch without a ceiling, inside the
 // band; one solution; minimal; and, where asked, symmetric.
 //   rated-puzzle-bench [--count N] [--seed S] [BAND...]
-// BAND as "LOW-HIGH", e.g. 5.0-6.2; without any, the grades' bands.
+// BAND as "LOW-HIGH", e.g. 5.0-6.2; without any, the bands the dialog offers.
 #include "generate_options.h"
 #include "ladder/words.h"
 #include "minimal_puzzle.h"
+#include "offered_bands.h"
 #include "puzzle_check.h"
 #include "rated_puzzle.h"
 #include "search.h"
@@ -92,7 +93,9 @@ int main(int argc, char** argv)
         return 2;
     }
     if (bands.empty()) {
-        bands = {{10, 14}, {15, 24}, {25, 49}, {50, 62}};
+        for (const OfferedBand& offered : offeredBands()) {
+            bands.push_back(offered.band);
+        }
     }
     const long count = parsed.count.value_or(100);
     const std::uint64_t seed = parsed.seed.value_or(1);
@@ -103,8 +106,9 @@ int main(int argc, char** argv)
             const Row r = benchBand(band, symmetric, count, seed);
             const long n = static_cast<long>(r.ms.size());
             const std::string turned = symmetric ? std::to_string(r.symmetric * 100 / n) + "%" : "-";
+            const std::string high = band.high == noCeiling ? "up" : ratingText(band.high);
             std::printf("%s-%s\t%s\t%ld\t%.1f\t%.1f\t%.0f%%\t%.0f%%\t%.0f%%\t%s\t%.1f\n",
-                        ratingText(band.low).c_str(), ratingText(band.high).c_str(), symmetric ? "yes" : "no", n,
+                        ratingText(band.low).c_str(), high.c_str(), symmetric ? "yes" : "no", n,
                         median(r.ms), *std::max_element(r.ms.begin(), r.ms.end()), percent(r.inBand, n),
                         percent(r.unique, n), percent(r.minimal, n), turned.c_str(),
                         static_cast<double>(r.clues) / static_cast<double>(n));

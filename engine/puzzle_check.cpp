@@ -9,20 +9,28 @@
 
 #include <algorithm>
 
-LadderRating rateByLadder(const Board& puzzle, int ceiling)
+LadderRating rateByLadder(const Board& puzzle, std::chrono::steady_clock::duration budget, int ceiling)
 {
     LadderRating rating;
     CandidateGrid grid = CandidateGrid::fromValues(puzzle);
     int hardest = 0;
     bool placed = false;
+    const TimeLimit limit(budget);
     while (!grid.isComplete()) {
-        const std::optional<Step> step = ladderStep(grid, true, ceiling);
+        std::optional<Step> step;
+        try {
+            step = ladderStep(grid, true, ceiling);
+        } catch (const OutOfTime&) {
+            rating.outOfTime = true;
+            return rating;
+        }
         if (!step || step->rating > ceiling) {
             return rating;
         }
         if (step->rating > hardest) {
             hardest = step->rating;
             rating.hardest = step->technique;
+            rating.hardestForm = step->form;
         }
         rating.ed = rating.steps == 0 ? hardest : rating.ed;
         if (!placed && !step->placements.empty()) {
@@ -39,14 +47,11 @@ LadderRating rateByLadder(const Board& puzzle, int ceiling)
 
 std::span<const GradeBand> gradeBands()
 {
-    static const GradeBand bands[] = {
+    static constexpr GradeBand bands[] = {
         {"easy", 10, 14},
         {"medium", 15, 24},
         {"hard", 25, 49},
-        {"diabolical", 50,
-         std::max_element(techniqueTable().begin(), techniqueTable().end(), [](const auto& a, const auto& b) {
-             return a.rating < b.rating;
-         })->rating},
+        {"diabolical", 50, noCeiling},
     };
     return bands;
 }
@@ -88,10 +93,14 @@ PuzzleCheck checkPuzzle(const Board& puzzle)
         if (check.rating.complete) {
             check.verdict = grade + ": rated " + ratingText(check.rating.er)
                             + " on Sudoku Explainer's scale.\nHardest step: "
-                            + techniqueTable()[check.rating.hardest].title + ".";
+                            + techniqueTitle(check.rating.hardest, check.rating.hardestForm) + ".";
+        } else if (check.rating.outOfTime) {
+            check.grade = "too hard to rate in time";
+            check.verdict = "Too hard to rate in time: no rating was found within 2 seconds.";
         } else {
-            check.verdict = grade + ": rated above 6.2 on Sudoku Explainer's scale.\nHardest step: beyond "
-                                    "aligned pair exclusion; the rest needs chains, which Kelvaro cannot explain yet.";
+            check.verdict = grade + ": rated above 9.0 on Sudoku Explainer's scale.\nHardest step: beyond "
+                                    "dynamic forcing chains (+); the rest needs forcing chains nested deeper, which "
+                                    "Kelvaro does not explain.";
         }
     }
     return check;

@@ -34,9 +34,18 @@ struct TechniqueRow {
     // Rests on the puzzle having one solution: never tried on a grid with
     // several.
     bool needsUniqueSolution = false;
+    // Where a step's `form` tells apart techniques with names of their own
+    // (a cycle or a forcing chain), their names and titles by form.
+    const char* const* formNames = nullptr;
+    const char* const* formTitles = nullptr;
 };
 
 std::span<const TechniqueRow> techniqueTable();
+
+// The name and title of a step of the row `technique` in the form `form`:
+// the form's own where the row names its forms, else the row's.
+const char* techniqueName(int technique, int form);
+const char* techniqueTitle(int technique, int form);
 
 // The first step of the table's row `technique` on the grid, its technique
 // and rating filled in; none when the technique finds nothing.

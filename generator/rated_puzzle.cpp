@@ -36,7 +36,7 @@ struct Trial {
 // `costToBeat`, the cost of the trial it is to replace.
 Trial rated(const Board& puzzle, RatingBand band, bool symmetric, int costToBeat)
 {
-    Trial trial{puzzle, rateByLadder(puzzle, band.high), 0, {}};
+    Trial trial{puzzle, rateByLadder(puzzle, playerWait, band.high), 0, {}};
     const int er = trial.rating.er;
     trial.distance = er < 0 ? unknownDistance : er < band.low ? band.low - er : er > band.high ? er - band.high : 0;
     if (symmetric && trial.distance <= costToBeat) {

@@ -1,6 +1,6 @@
 #include "rated_puzzle_command.h"
 
-#include "ladder/words.h"
+#include "offered_bands.h"
 #include "rating_dialog.h"
 #include "search_progress_window.h"
 #include "windows.h"
@@ -27,9 +27,8 @@ std::optional<Board> askRatedPuzzle()
     }
     const std::optional<RatingChoice> choice = awaitRatingChoice();
     closeWindow(ratingDialog);
-    const std::string sought = choice ? "Looking for a " + std::string(choice->grade) + " puzzle, rated "
-                                            + ratingText(choice->band.low) + " to " + ratingText(choice->band.high)
-                                      : "";
+    const std::string sought =
+        choice ? "Looking for a puzzle: " + choice->name + " (" + bandText(choice->band) + ")" : "";
     if (!choice || !openSearchProgressWindow(sought)) {
         return std::nullopt;
     }

@@ -1,17 +1,16 @@
 #include "rating_dialog.h"
 
-#include "clashes.h"
 #include "controls.h"
 #include "controls_registry.h"
 #include "events.h"
 #include "key_commands.h"
-#include "ladder/words.h"
-#include "puzzle_check.h"
+#include "offered_bands.h"
 #include "windows.h"
 
 #include <QWidget>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -23,7 +22,7 @@ constexpr KeyCommand cancelKey[] = {{ratingCancelId, nullptr, "Esc"}};
 
 int checkedGrade()
 {
-    const int grades = static_cast<int>(gradeBands().size());
+    const int grades = static_cast<int>(offeredBands().size());
     for (int k = 0; k < grades; ++k) {
         if (isChecked(firstGradeOptionId + k)) {
             return k;
@@ -36,23 +35,22 @@ int checkedGrade()
 
 bool openRatingDialog()
 {
-    if (!openWindow(ratingDialog, "New Puzzle by Rating", 250, 205, styleCloseBox | styleKeptOnTop,
+    const std::vector<OfferedBand> offered = offeredBands();
+    const int optionsEnd = 46 + 22 * static_cast<int>(offered.size());
+    if (!openWindow(ratingDialog, "New Puzzle by Rating", 300, optionsEnd + 78, styleCloseBox | styleKeptOnTop,
                     Placement::centredOverActive)) {
         return false;
     }
     createStaticText(ratingDialog, ratingPromptId, "The grade of the puzzle, by its rating on Sudoku Explainer's scale:",
-                     10, 8, 230, 34);
-    int k = 0;
-    for (const GradeBand& band : gradeBands()) {
+                     10, 8, 280, 34);
+    for (int k = 0; k < static_cast<int>(offered.size()); ++k) {
         const int y = 46 + 22 * k;
-        createOptionButton(ratingDialog, firstGradeOptionId + k, capitalised(band.grade), 20, y, 110, 20);
-        createStaticText(ratingDialog, firstGradeBandId + k,
-                         ratingText(band.low) + " \u2013 " + ratingText(band.high), 135, y + 2, 100, 18);
-        ++k;
+        createOptionButton(ratingDialog, firstGradeOptionId + k, offered[k].name, 20, y, 190, 20);
+        createStaticText(ratingDialog, firstGradeBandId + k, bandText(offered[k].band), 215, y + 2, 80, 18);
     }
-    createCheckBox(ratingDialog, symmetricOptionId, "Symmetric under a half turn", 20, 140, 220, 20);
-    createButton(ratingDialog, ratingOkId, "OK", 40, 172, 80, 25);
-    createButton(ratingDialog, ratingCancelId, "Cancel", 130, 172, 80, 25);
+    createCheckBox(ratingDialog, symmetricOptionId, "Symmetric under a half turn", 20, optionsEnd + 8, 260, 20);
+    createButton(ratingDialog, ratingOkId, "OK", 60, optionsEnd + 42, 80, 25);
+    createButton(ratingDialog, ratingCancelId, "Cancel", 160, optionsEnd + 42, 80, 25);
     setChecked(firstGradeOptionId + lastGrade, true);
     setChecked(symmetricOptionId, lastSymmetric);
     addKeyCommands(ratingDialog, cancelKey);
@@ -78,8 +76,8 @@ std::optional<RatingChoice> awaitRatingChoice()
         if (event.controlId == ratingOkId) {
             lastGrade = checkedGrade();
             lastSymmetric = isChecked(symmetricOptionId);
-            const GradeBand& band = gradeBands()[lastGrade];
-            return RatingChoice{{band.low, band.high}, band.grade, lastSymmetric};
+            const OfferedBand offered = offeredBands()[lastGrade];
+            return RatingChoice{offered.band, offered.name, lastSymmetric};
         }
     }
 }

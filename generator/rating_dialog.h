@@ -3,15 +3,16 @@
 #include "rated_puzzle.h"
 
 #include <optional>
+#include <string>
 
-// The dialog of New puzzle by rating, window 5: the grades, each with its
-// band of ER, a symmetric option, OK and Cancel. Its control ids lie above
+// The dialog of New puzzle by rating, window 5: the bands it offers, each
+// named in words beside its ER, a symmetric option, OK and Cancel. Its control ids lie above
 // the main window's commands.
 
 constexpr int ratingDialog = 5;
 
 constexpr int ratingPromptId = 120;
-constexpr int firstGradeOptionId = 121;  // one option per grade, easiest first
+constexpr int firstGradeOptionId = 121;  // one option per band, easiest first
 constexpr int firstGradeBandId = 131;    // the band beside each option
 constexpr int symmetricOptionId = 141;
 constexpr int ratingOkId = 142;
@@ -19,7 +20,7 @@ constexpr int ratingCancelId = 143;
 
 struct RatingChoice {
     RatingBand band;
-    const char* grade = "";
+    std::string name;  // the band's, in words
     bool symmetric = false;
 };
 

@@ -26,12 +26,6 @@ const std::string puzzle =
 const std::string solved =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
-void give(int commandId)
-{
-    postControlEvent(mainWindow, commandId, typePressed);
-    MainWindowTest::dispatchPending();
-}
-
 std::string hintText() { return controlText(hintTextId); }
 
 // Whether the cell is drawn marked: the left edge of its field, halfway down,
@@ -111,6 +105,34 @@ TEST_F(HintCommand, AStepsStrikesCountForTheHintsAfterIt)
     give(hintId);
     EXPECT_NE(hintText(), "");
     EXPECT_NE(hintText(), pointingReason) << "the step's strikes were forgotten";
+}
+
+// Pixels of the grid in the weak links' dark orange, which nothing else in
+// the window is drawn in.
+int chainInkPixels()
+{
+    const QImage drawn = MainWindowTest::window()->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < cellOffset(9); ++y) {
+        for (int x = 0; x < cellOffset(9); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            count += c.red() > 150 && c.green() > 50 && c.green() < 120 && c.blue() < 60 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST_F(HintCommand, DrawsAChainOnTheGridUntilTheStepIsMade)
+{
+    typePuzzle(".83.2..9....8..1...293....8....987...7.....6...674....3....698...2..5....1..3.54.");
+    for (int k = 0; k < 2 * 81 && hintText().rfind("If ", 0) != 0; ++k) {
+        give(hintId);
+    }
+    ASSERT_EQ(hintText().rfind("If row 2, column 1 is 6, row 2, column 1 is not 5, so ", 0), 0u) << hintText();
+    EXPECT_GT(chainInkPixels(), 100) << "the chain's weak links, dashed";
+    EXPECT_TRUE(looksMarked(0, 1));
+    give(hintId);
+    EXPECT_EQ(chainInkPixels(), 0) << "the step is made; its chain goes";
 }
 
 TEST_F(HintCommand, WithoutAStepItSaysWhyAndChangesNothing)

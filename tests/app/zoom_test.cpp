@@ -90,9 +90,6 @@ TEST_F(Zoom, IsKeptForTheNextStart)
 {
     zoomKey(Qt::Key_Equal);
     EXPECT_EQ(savedZoom(), 125);
-    zoomKey(Qt::Key_0);
-    EXPECT_EQ(savedZoom(), 100);
-
     closeAllWindows();
     ASSERT_TRUE(openMainWindow(200));
     EXPECT_EQ(window()->size(), QSize(700, 544));
