@@ -64,7 +64,7 @@ void checkPuzzleCommand()
 {
     const Board board = boardOf(game);
     const PuzzleCheck check = checkPuzzle(board);
-    std::string text = solutionCount(check.solutions) + "\n" + check.rating;
+    std::string text = solutionCount(check.solutions) + "\n" + check.verdict;
     if (check.clash) {
         text += "\n";
         text += clashSentences(board);

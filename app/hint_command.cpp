@@ -4,10 +4,14 @@
 #include "corner_text.h"
 #include "game_session.h"
 #include "grid.h"
+#include "main_window.h"
 #include "next_step.h"
+#include "place_marks.h"
 #include "verdict_commands.h"
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -16,26 +20,49 @@ namespace {
 std::optional<NextStep> shown;
 GameState shownOn;
 
-// Kelvaro's own candidates as the loop's board: the game's digits, and in
-// every empty cell all digits but those that hints of this game struck out.
-Board hintBoard()
-{
-    Board board = boardOf(game);
-    for (int cell = 0; cell < 81; ++cell) {
-        board.candidates[cell] =
-            game.cells[cell].value != 0 ? testMarker : static_cast<DigitMask>(allDigits & ~game.cells[cell].struck);
-    }
-    return board;
-}
-
 void markCells(const NextStep& next, bool marked)
 {
     if (next.outcome != StepOutcome::step) {
         return;
     }
-    for (int cell : next.step.cells) {
-        setControlMarked(cellFieldId(columnOf(cell), rowOf(cell)), marked);
+    for (const auto* list : {&next.step.placements, &next.step.proof}) {
+        for (const Candidate& each : *list) {
+            setControlMarked(cellFieldId(columnOf(each.cell), rowOf(each.cell)), marked);
+        }
     }
+}
+
+FieldPlace placeOf(const Candidate& candidate)
+{
+    return {cellFieldId(columnOf(candidate.cell), rowOf(candidate.cell)), candidate.digit};
+}
+
+// A chain's links drawn from candidate to candidate over the grid, each
+// candidate of the chain ringed as taken true or false, and the candidates
+// it strikes crossed out.
+void drawChain(const Step& step)
+{
+    std::vector<PlaceLink> links;
+    std::vector<PlaceMark> marks;
+    const auto ring = [&](const ChainNode& node) {
+        const PlaceMark mark{placeOf(node.candidate), node.on ? PlaceMarkKind::on : PlaceMarkKind::off};
+        const bool ringed = std::any_of(marks.begin(), marks.end(), [&](const PlaceMark& other) {
+            return other.at.field == mark.at.field && other.at.place == mark.at.place;
+        });
+        if (!ringed) {
+            marks.push_back(mark);
+        }
+    };
+    for (const ChainLink& link : step.chain) {
+        links.push_back({placeOf(link.from.candidate), placeOf(link.to.candidate),
+                         link.strong() ? PlaceLinkKind::strong : PlaceLinkKind::weak});
+        ring(link.from);
+        ring(link.to);
+    }
+    for (const Candidate& struck : step.eliminations) {
+        marks.push_back({placeOf(struck), PlaceMarkKind::struck});
+    }
+    showPlaceMarks(mainWindow, links, marks);
 }
 
 // The reason, in the corner text, goes by itself when the grid changes.
@@ -43,6 +70,7 @@ void takeDownMarks()
 {
     if (shown) {
         markCells(*shown, false);
+        clearPlaceMarks(mainWindow);
         shown.reset();
     }
 }
@@ -52,24 +80,23 @@ void show(const NextStep& next)
     shown = next;
     shownOn = game;
     markCells(next, true);
+    if (next.outcome == StepOutcome::step && !next.step.chain.empty()) {
+        drawChain(next.step);
+    }
     showCornerText(next.reason);
 }
 
-// The digit goes in as the player's would, the pair's digits are struck
-// out for the hints after it and leave the notes of those cells.
+// The step's eliminations are struck out for the hints after it and leave
+// the notes of those cells; a digit goes in as the player's would.
 void makeStep(const Step& step)
 {
-    if (step.digit != 0) {
-        const bool wasFull = isFull(game);
-        enterDigit(game, step.cells.front(), step.digit, choices.strikePeerNotes);
-        announceIfJustFilled(wasFull);
+    for (const Candidate& struck : step.eliminations) {
+        strikeCandidate(game, struck.cell, struck.digit);
     }
-    for (const CandidateRemoval& removal : step.removals) {
-        for (int digit = 1; digit <= 9; ++digit) {
-            if (removal.digits & digitBit(digit)) {
-                strikeCandidate(game, removal.cell, digit);
-            }
-        }
+    for (const Candidate& placed : step.placements) {
+        const bool wasFull = isFull(game);
+        enterDigit(game, placed.cell, placed.digit, choices.strikePeerNotes);
+        announceIfJustFilled(wasFull);
     }
 }
 
@@ -86,7 +113,7 @@ void hintCommand()
         return;
     }
     takeDownMarks();
-    show(findNextStep(hintBoard()));
+    show(findNextStep(candidatesOf(game)));
 }
 
 void dropHintIfGridChanged()

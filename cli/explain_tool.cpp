@@ -1,7 +1,5 @@
-#include "candidates.h"
 #include "commands.h"
-#include "next_step.h"
-#include "puzzle_check.h"
+#include "ladder_text.h"
 #include "puzzle_input.h"
 
 #include <iostream>
@@ -13,10 +11,7 @@ int runRate(const std::vector<std::string>& args)
         std::cerr << "usage: kelvaro-engine rate < puzzles\n";
         return 2;
     }
-    return answerPuzzles([](Board& board) {
-        const PuzzleCheck check = checkPuzzle(board);
-        return std::to_string(check.solutions) + ' ' + techniqueList(check) + ' ' + check.rating + '\n';
-    });
+    return answerPuzzles([](Board& board) { return rateLine(board); });
 }
 
 int runExplain(const std::vector<std::string>& args)
@@ -29,13 +24,6 @@ int runExplain(const std::vector<std::string>& args)
     return answerPuzzles([&first](Board& board) {
         std::string text = first ? "" : "\n";
         first = false;
-        initCandidates(board);
-        NextStep next = findNextStep(board);
-        for (int n = 1; next.outcome == StepOutcome::step; ++n) {
-            text += std::to_string(n) + ". " + next.reason + '\n';
-            applyStep(board, next.step);
-            next = findNextStep(board);
-        }
-        return text + (next.outcome == StepOutcome::complete ? "Solved." : next.reason) + '\n';
+        return text + explainText(board);
     });
 }

@@ -1,105 +1,89 @@
 #include "puzzle_check.h"
 
-#include "candidates.h"
+#include "clashes.h"
+#include "ladder/words.h"
 #include "next_step.h"
 #include "search.h"
 #include "solve_command.h"
+#include "technique_table.h"
 
-#include <optional>
-#include <utility>
+#include <algorithm>
 
-namespace {
-
-void noteTechnique(PuzzleCheck& check, StepTechnique technique)
+LadderRating rateByLadder(const Board& puzzle, std::chrono::steady_clock::duration budget)
 {
-    switch (technique) {
-    case StepTechnique::nakedSingle: check.nakedSingles = true; break;
-    case StepTechnique::columnHiddenSingle:
-    case StepTechnique::rowHiddenSingle: check.lineHiddenSingles = true; break;
-    case StepTechnique::boxHiddenSingle: check.boxHiddenSingles = true; break;
-    case StepTechnique::columnNakedPair:
-    case StepTechnique::rowNakedPair: check.nakedPairs = true; break;
+    LadderRating rating;
+    CandidateGrid grid = CandidateGrid::fromValues(puzzle);
+    int hardest = 0;
+    bool placed = false;
+    const TimeLimit limit(budget);
+    while (!grid.isComplete()) {
+        std::optional<Step> step;
+        try {
+            step = ladderStep(grid);
+        } catch (const OutOfTime&) {
+            rating.outOfTime = true;
+            return rating;
+        }
+        if (!step) {
+            return rating;
+        }
+        if (step->rating > hardest) {
+            hardest = step->rating;
+            rating.hardest = step->technique;
+            rating.hardestForm = step->form;
+        }
+        rating.ed = rating.steps == 0 ? hardest : rating.ed;
+        if (!placed && !step->placements.empty()) {
+            placed = true;
+            rating.ep = hardest;
+        }
+        ++rating.steps;
+        applyStep(grid, *step);
     }
+    rating.er = hardest;
+    rating.complete = true;
+    return rating;
 }
 
-// "naked and hidden singles and naked pairs"
-std::string techniqueWords(const PuzzleCheck& check)
+const char* gradeOf(int er)
 {
-    const bool hidden = check.lineHiddenSingles || check.boxHiddenSingles;
-    const std::string singles = check.nakedSingles && hidden ? "naked and hidden singles"
-                                : check.nakedSingles         ? "naked singles"
-                                : hidden                     ? "hidden singles"
-                                                             : "";
-    if (!check.nakedPairs) {
-        return singles;
-    }
-    return singles.empty() ? "naked pairs" : singles + " and naked pairs";
+    return er < 0 ? "diabolical" : er < 15 ? "easy" : er < 25 ? "medium" : er < 50 ? "hard" : "diabolical";
 }
-
-std::string rating(const PuzzleCheck& check, bool givenComplete)
-{
-    if (check.clash) {
-        return "Not a puzzle: two givens share a row, column or box.";
-    }
-    if (check.solutions == 0) {
-        return "Not a puzzle: no filling fits these givens.";
-    }
-    if (check.solutions > 1) {
-        return "Not a proper puzzle: it has more than one solution.";
-    }
-    if (givenComplete) {
-        return "Complete: every cell is filled.";
-    }
-    const std::string words = techniqueWords(check);
-    if (check.searchNeeded) {
-        return words.empty() ? "Trial and error: no single or pair to start from; needs guessing throughout."
-                             : "Trial and error: " + words + " run out; the rest needs guessing.";
-    }
-    if (check.nakedPairs) {
-        return "Demanding: needs " + words + "; no guessing.";
-    }
-    if (check.nakedSingles && (check.lineHiddenSingles || check.boxHiddenSingles)) {
-        return "Moderate: needs " + words + "; no guessing.";
-    }
-    return "Simple: needs " + words + " only; no guessing.";
-}
-
-}  // namespace
 
 PuzzleCheck checkPuzzle(const Board& puzzle)
 {
     PuzzleCheck check;
     check.clash = givensClash(puzzle);
     check.solutions = check.clash ? 0 : countSolutions(puzzle, 2);
-    const bool givenComplete = isComplete(puzzle);
-    if (check.solutions == 1 && !givenComplete) {
-        Board board = puzzle;
-        initCandidates(board);
-        while (const std::optional<Step> step = findLoopStep(board)) {
-            noteTechnique(check, step->technique);
-            applyStep(board, *step);
+    check.givenComplete = std::none_of(puzzle.value.begin(), puzzle.value.end(), [](int v) { return v == 0; });
+    if (check.clash) {
+        check.grade = "clash";
+        check.verdict = "Not a puzzle: two givens share a row, column or box.";
+    } else if (check.solutions == 0) {
+        check.grade = "no solution";
+        check.verdict = "Not a puzzle: no filling fits these givens.";
+    } else if (check.solutions > 1) {
+        check.grade = "several solutions";
+        check.verdict = "Not a proper puzzle: it has more than one solution.";
+    } else if (check.givenComplete) {
+        check.grade = "complete";
+        check.verdict = "Complete: every cell is filled.";
+    } else {
+        check.rating = rateByLadder(puzzle);
+        check.grade = gradeOf(check.rating.er);
+        std::string grade = capitalised(check.grade);
+        if (check.rating.complete) {
+            check.verdict = grade + ": rated " + ratingText(check.rating.er)
+                            + " on Sudoku Explainer's scale.\nHardest step: "
+                            + techniqueTitle(check.rating.hardest, check.rating.hardestForm) + ".";
+        } else if (check.rating.outOfTime) {
+            check.grade = "too hard to rate in time";
+            check.verdict = "Too hard to rate in time: no rating was found within 2 seconds.";
+        } else {
+            check.verdict = grade + ": rated above 9.0 on Sudoku Explainer's scale.\nHardest step: beyond "
+                                    "dynamic forcing chains (+); the rest needs forcing chains nested deeper, which "
+                                    "Kelvaro does not explain.";
         }
-        check.searchNeeded = !isComplete(board);
     }
-    check.rating = rating(check, givenComplete);
     return check;
-}
-
-std::string techniqueList(const PuzzleCheck& check)
-{
-    const std::pair<bool, const char*> names[] = {
-        {check.nakedSingles, "naked-singles"},
-        {check.lineHiddenSingles, "line-hidden-singles"},
-        {check.boxHiddenSingles, "box-hidden-singles"},
-        {check.nakedPairs, "naked-pairs"},
-        {check.searchNeeded, "trial-search"},
-    };
-    std::string list;
-    for (const auto& [used, name] : names) {
-        if (used) {
-            list += list.empty() ? "" : ",";
-            list += name;
-        }
-    }
-    return list.empty() ? "-" : list;
 }

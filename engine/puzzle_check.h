@@ -1,27 +1,45 @@
 #pragma once
 
 #include "board.h"
+#include "time_limit.h"
+
+#include <chrono>
 
 #include <string>
 
-// What a player is told about a puzzle: how many solutions it has, and for
-// a proper puzzle (one solution) which of Solve's techniques its technique
-// loop needed, taken step by step as the hints take it (next_step.h), and
-// whether the trial search had to finish the grid.
-struct PuzzleCheck {
-    bool clash = false;      // two givens share a column, row or box
-    int solutions = 0;       // 0, 1, or 2 for two or more
-    bool nakedSingles = false;
-    bool lineHiddenSingles = false;  // in columns and rows
-    bool boxHiddenSingles = false;
-    bool nakedPairs = false;
-    bool searchNeeded = false;
-    std::string rating;      // one sentence, e.g. "Moderate: needs naked and hidden singles; no guessing."
+// The rating on Sudoku Explainer's scale: the ladder's path from the givens,
+// each time the first technique in the table's order that finds a step.
+// Ratings are in tenths; -1 where unknown: ER when the ladder runs out before
+// the grid is full, EP when that happens before the first placed digit.
+struct LadderRating {
+    int er = -1;       // the hardest step of the path
+    int ep = -1;       // the hardest step up to the first placed digit
+    int ed = -1;       // the first step
+    int hardest = -1;  // the table row of the path's first hardest step
+    int hardestForm = 0;  // and its form
+    int steps = 0;
+    bool complete = false;   // the path ends with every cell filled
+    bool outOfTime = false;  // the path was not finished within the time given
 };
 
-// Checks the values of the board; its candidates play no part.
+// The values of the board as givens; its candidates play no part. A path
+// not finished within `budget` stops there, out of time.
+LadderRating rateByLadder(const Board& puzzle, std::chrono::steady_clock::duration budget = playerWait);
+
+// What a player is told about a puzzle: how many solutions it has and, for a
+// proper puzzle, its rating, its grade and its hardest step.
+struct PuzzleCheck {
+    bool clash = false;  // two givens share a column, row or box
+    int solutions = 0;   // 0, 1, or 2 for two or more
+    bool givenComplete = false;
+    LadderRating rating;  // for a proper puzzle with an empty cell
+    std::string grade;    // "easy", "medium", "hard", "diabolical", or what the grid is instead
+    std::string verdict;  // the grade, the rating and the hardest step, in sentences
+};
+
 PuzzleCheck checkPuzzle(const Board& puzzle);
 
-// The techniques of a check as one word list, "naked-singles,naked-pairs,
-// trial-search", or "-" when there are none.
-std::string techniqueList(const PuzzleCheck& check);
+// The grade of a rating (tenths): easy under 1.5, medium under 2.5, hard
+// under 5.0, diabolical from 5.0 (and where the ladder runs out, as chains
+// start above 6.2).
+const char* gradeOf(int er);

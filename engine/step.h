@@ -12,6 +12,10 @@
 struct Candidate {
     std::uint8_t cell = 0;
     std::uint8_t digit = 0;
+    static constexpr Candidate of(int cell, int digit)
+    {
+        return {static_cast<std::uint8_t>(cell), static_cast<std::uint8_t>(digit)};
+    }
     bool operator==(const Candidate&) const = default;
 };
 
@@ -45,4 +49,14 @@ struct Step {
     std::vector<Candidate> proof;
     std::vector<int> units;
     std::vector<ChainLink> chain;
+    // Where each line of inference of a chain begins in `chain`, when it has
+    // several (both ways a candidate can go, each digit of a cell, each place
+    // of a digit in a region); empty for one. A line lists each of its
+    // inferences after those it rests on.
+    std::vector<int> chainBranches;
+    // The pattern's own cells in the order its words name them, where the
+    // candidates alone do not tell it: a loop's cells round the loop, the
+    // cells a grave turns on, the two cells of an exclusion.
+    std::vector<int> cells;
+    int form = 0;  // which form of the technique, where it has several: a uniqueness step's type
 };

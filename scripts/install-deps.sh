@@ -10,6 +10,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libqqwing-dev
   # the desktop program
   qt6-base-dev qt6-webengine-dev qt6-svg-dev libqt6svg6 fonts-liberation libxcb1-dev
+  # the default control font the window tests compare pixels in
+  fonts-dejavu-core
   # headless window, print and install checks
   xvfb xauth poppler-utils desktop-file-utils appstream dpkg-dev lintian
   # the X test stage (tests/x) and bench/memory_soak.py: a window manager,

@@ -9,6 +9,7 @@
 #include "zoom.h"
 
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -184,7 +185,10 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
         const QRectF inner = QRectF(rect()).adjusted(frame, frame, -frame, -frame);
+        painter.setClipRect(inner);
         if (notesShown) {
+            // The caret of an empty field would stand among the notes.
+            painter.fillRect(inner, palette().color(QPalette::Base));
             paintNotes(painter, inner);
         }
         if (look_.crossed) {
@@ -198,8 +202,8 @@ protected:
 
 private:
     // Nine places, 1 top left to 9 bottom right, each a third of the field
-    // inside its edge; a note's digits are about four fifths of its place's
-    // height.
+    // inside its edge; a note's digit is about four fifths of its place's
+    // height, centred in it by the height of a digit, not of the font.
     void paintNotes(QPainter& painter, const QRectF& inner)
     {
         const double width = inner.width() / 3;
@@ -222,12 +226,21 @@ private:
                 ink = markedNoteInk;
             }
             if (look_.ruledOutNotes & bit) {
-                noteFont.setStrikeOut(true);
                 ink = ruledOutInk;
             }
+            const QString text = QString::number(digit);
+            const QFontMetricsF metrics(noteFont);
+            const QRectF glyph = metrics.tightBoundingRect(text);
+            const QPointF origin(place.center().x() - glyph.center().x(), place.center().y() - glyph.center().y());
             painter.setFont(noteFont);
             painter.setPen(ink);
-            painter.drawText(place, Qt::AlignCenter, QString::number(digit));
+            painter.drawText(origin, text);
+            if (look_.ruledOutNotes & bit) {
+                // Struck from corner to corner, a little past the digit.
+                const QRectF struck = glyph.translated(origin).adjusted(-1, -0.5, 1, 0.5);
+                painter.setPen(QPen(ink, std::max(1.0, controlZoom(this))));
+                painter.drawLine(struck.bottomLeft(), struck.topRight());
+            }
         }
     }
 

@@ -5,6 +5,7 @@
 #include "x11_frame.h"
 
 #include <QFont>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
@@ -17,6 +18,7 @@ namespace {
 
 constexpr const char* zoomProperty = "kelvaroZoom";
 constexpr const char* clientSizeProperty = "kelvaroClientSize";
+constexpr const char* lineWidthProperty = "kelvaroLineWidth";
 
 int scaled(int length, double zoom) { return static_cast<int>(std::lround(length * zoom)); }
 
@@ -78,6 +80,12 @@ void zoomWindow(int number, int percent)
     forEachControlOf(number, [zoom](QWidget* control, const QRect& place, const QFont& font) {
         control->setGeometry(scaled(place, zoom));
         control->setFont(zoom == 1.0 ? font : scaled(font, zoom));
+        if (auto* frame = qobject_cast<QFrame*>(control)) {
+            if (!frame->property(lineWidthProperty).isValid()) {
+                frame->setProperty(lineWidthProperty, frame->lineWidth());
+            }
+            frame->setLineWidth(scaled(frame->property(lineWidthProperty).toInt(), zoom));
+        }
     });
     if (!window->isVisible()) {
         return;

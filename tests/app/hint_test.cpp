@@ -15,22 +15,16 @@ using HintCommand = MainWindowTest;
 using CheckPuzzle = MainWindowTest;
 using HintAndCheck = MainWindowTest;
 
-// Row 1 holds 1 to 8: its last cell can only be 9.
+// Row 1 holds 1 to 8: its last cell takes the missing 9.
 const std::string nineMissingFromRow1 = "12345678." + std::string(72, '.');
-// Row 2 holds 6, 8 and 9, and columns 3 and 8 hold 1, 2, 3 and 5: those two
-// cells of row 2 can only take 4 and 7.
-const std::string pairInRow2 = std::string(".........") + "6...8...9" + "........." + "..1....2." + "..2....3."
+// Column 1 holds a 6 and box 4 has 1, 2 and 3 in column 3: the 6 of box 4
+// can only go in column 2, which rules it out of the column's cells below.
+const std::string pointingInBox4 = std::string(".........") + "6...8...9" + "........." + "..1....2." + "..2....3."
                                + "..3....5." + "..5....1." + "........." + ".........";
 const std::string puzzle =
     "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 const std::string solved =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-
-void give(int commandId)
-{
-    postControlEvent(mainWindow, commandId, typePressed);
-    MainWindowTest::dispatchPending();
-}
 
 std::string hintText() { return controlText(hintTextId); }
 
@@ -48,7 +42,7 @@ TEST_F(HintCommand, MarksTheCellAndGivesTheReasonBesideTheGridUntilTheGridChange
 {
     typePuzzle(nineMissingFromRow1);
     give(hintId);
-    EXPECT_EQ(hintText(), "Row 1, column 9 can only be 9: every other digit is already in its row, column or box.");
+    EXPECT_EQ(hintText(), "Row 1 has one empty cell left: row 1, column 9 takes the missing 9.");
     EXPECT_TRUE(looksMarked(8, 0));
     EXPECT_FALSE(looksMarked(7, 0));
     EXPECT_EQ(value(8, 0), "") << "a first hint only shows the step";
@@ -95,22 +89,50 @@ TEST_F(HintCommand, HintsOneAfterAnotherSolveAPuzzle)
     EXPECT_EQ(hintText(), "The puzzle is complete.");
 }
 
-TEST_F(HintCommand, APairsStrikesCountForTheHintsAfterIt)
+TEST_F(HintCommand, AStepsStrikesCountForTheHintsAfterIt)
 {
-    typePuzzle(pairInRow2);
+    typePuzzle(pointingInBox4);
     give(hintId);
-    const std::string pairReason = hintText();
-    EXPECT_EQ(pairReason,
-              "Row 2, columns 3 and 8 can only hold 4 and 7 between them, so no other cell of row 2 can be 4 or 7.");
-    EXPECT_TRUE(looksMarked(2, 1));
-    EXPECT_TRUE(looksMarked(7, 1));
+    const std::string pointingReason = hintText();
+    EXPECT_EQ(pointingReason, "In box 4, the 6 can only go in column 2, so it cannot be in column 2 outside box 4: "
+                              "column 2, rows 7, 8 and 9 cannot be 6.");
+    EXPECT_TRUE(looksMarked(1, 3));
+    EXPECT_TRUE(looksMarked(1, 5));
 
     give(hintId);
-    EXPECT_EQ(fieldsInReadingOrder(), pairInRow2) << "a pair places no digit";
-    EXPECT_FALSE(looksMarked(2, 1));
+    EXPECT_EQ(fieldsInReadingOrder(), pointingInBox4) << "pointing places no digit";
+    EXPECT_FALSE(looksMarked(1, 3));
     give(hintId);
     EXPECT_NE(hintText(), "");
-    EXPECT_NE(hintText(), pairReason) << "the pair's strikes were forgotten";
+    EXPECT_NE(hintText(), pointingReason) << "the step's strikes were forgotten";
+}
+
+// Pixels of the grid in the weak links' dark orange, which nothing else in
+// the window is drawn in.
+int chainInkPixels()
+{
+    const QImage drawn = MainWindowTest::window()->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < cellOffset(9); ++y) {
+        for (int x = 0; x < cellOffset(9); ++x) {
+            const QColor c = drawn.pixelColor(x, y);
+            count += c.red() > 150 && c.green() > 50 && c.green() < 120 && c.blue() < 60 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST_F(HintCommand, DrawsAChainOnTheGridUntilTheStepIsMade)
+{
+    typePuzzle(".83.2..9....8..1...293....8....987...7.....6...674....3....698...2..5....1..3.54.");
+    for (int k = 0; k < 2 * 81 && hintText().rfind("If ", 0) != 0; ++k) {
+        give(hintId);
+    }
+    ASSERT_EQ(hintText().rfind("If row 2, column 1 is 6, row 2, column 1 is not 5, so ", 0), 0u) << hintText();
+    EXPECT_GT(chainInkPixels(), 100) << "the chain's weak links, dashed";
+    EXPECT_TRUE(looksMarked(0, 1));
+    give(hintId);
+    EXPECT_EQ(chainInkPixels(), 0) << "the step is made; its chain goes";
 }
 
 TEST_F(HintCommand, WithoutAStepItSaysWhyAndChangesNothing)
@@ -137,7 +159,7 @@ TEST_F(CheckPuzzle, GivesTheSolutionCountAndTheRatingOrTheClashingCells)
         std::string values;
         const char* message;
     } cases[] = {
-        {oneGap, "Solutions: one.\nSimple: needs naked singles only; no guessing."},
+        {oneGap, "Solutions: one.\nEasy: rated 1.0 on Sudoku Explainer's scale.\nHardest step: Last empty cell."},
         {twoWays, "Solutions: two or more.\nNot a proper puzzle: it has more than one solution."},
         // Clash-free, yet the bottom-right cell can hold nothing.
         {"........9" + std::string(63, '.') + "12345678.",

@@ -81,21 +81,31 @@ TEST_F(ArrowKeys, StepToTheNextFieldAndWrapWithinTheRowOrColumn)
     EXPECT_EQ(focusedControl(), cellFieldId(4, 7)) << "Tab keeps its order down the columns";
 }
 
-TEST_F(TypingOver, TheNextDigitReplacesTheOneInAFieldThatGainsTheFocus)
+// However the cell got the focus, and wherever its caret stands.
+TEST_F(TypingOver, ADigitAlwaysReplacesTheCellsDigit)
 {
+    QLineEdit* centre = cellField(4, 4);
+    const auto typeNow = [centre](const char* digit) {
+        QTest::keyClicks(centre, digit);
+        dispatchPending();
+        return value(4, 4);
+    };
     typeInto(4, 4, "7");
+    EXPECT_EQ(typeNow("3"), "3") << "a second digit straight after the first";
+    centre->setCursorPosition(0);
+    EXPECT_EQ(typeNow("8"), "8") << "the caret before the digit";
+    QTest::mouseClick(centre, Qt::LeftButton, {}, QPoint(25, 15));
+    EXPECT_EQ(typeNow("9"), "9") << "a click on the cell that has the focus";
     typeInto(0, 0, "1");
-    // By a click on the digit's right half, where the caret would land after it.
-    QTest::mouseClick(cellField(4, 4), Qt::LeftButton, {}, QPoint(25, 15));
-    QTest::keyClicks(cellField(4, 4), "3");
-    dispatchPending();
-    EXPECT_EQ(value(4, 4), "3");
-    // By an arrow.
+    QTest::mouseClick(centre, Qt::LeftButton, {}, QPoint(5, 15));
+    EXPECT_EQ(typeNow("2"), "2") << "a click from another cell";
+    cellField(4, 3)->setFocus();
+    QTest::keyClick(cellField(4, 3), Qt::Key_Tab);
+    ASSERT_EQ(focusedControl(), cellFieldId(4, 4));
+    EXPECT_EQ(typeNow("5"), "5") << "Tab";
     pressKey(3, 4, Qt::Key_Right);
-    QTest::keyClicks(cellField(4, 4), "9");
-    dispatchPending();
-    EXPECT_EQ(value(4, 4), "9");
-    EXPECT_EQ(cellField(4, 4)->text(), QString("9"));
+    EXPECT_EQ(typeNow("6"), "6") << "an arrow";
+    EXPECT_EQ(centre->text(), QString("6"));
 }
 
 TEST_F(WindowKeys, TheCellsContextMenuOffersTheGridCommandsWithTheirKeys)

@@ -74,6 +74,13 @@ public:
         typeInto(column, row, keys);
     }
 
+    // A command of the main window given as its key or menu entry would.
+    static void give(int commandId)
+    {
+        postControlEvent(mainWindow, commandId, typePressed);
+        dispatchPending();
+    }
+
     static void pressKey(int column, int row, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QLineEdit* target = cellField(column, row);

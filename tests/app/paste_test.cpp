@@ -140,4 +140,24 @@ TEST_F(PasteAndCopy, OneDigitWithNoCellFocusedIsRefusedAsAPuzzle)
     EXPECT_EQ(gridInReadingOrder(), std::string(81, '.'));
 }
 
+TEST_F(PasteAndCopy, AGameCopiedWithNotesComesBackWithThem)
+{
+    setClipboardText(puzzle);
+    pressKey(6, 6, Qt::Key_V, Qt::ControlModifier);
+    pressKey(6, 6, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    typeInto(2, 0, "4");
+    pressKey(6, 6, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const std::string copied = clipboardText();
+    // The 4 typed leaves the notes of row 1: 1489 becomes 189.
+    EXPECT_EQ(copied.substr(0, copied.find('\n')), "5   3    4     | 26   7  268 | 189   129  28");
+
+    pressKey(6, 6, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::mouseClick(findControl(clearButtonId), Qt::LeftButton);
+    dispatchPending();
+    pressKey(6, 6, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(cell(3, 0).notes, digitBit(2) | digitBit(6));
+    pressKey(6, 6, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(clipboardText(), copied);
+}
+
 }  // namespace

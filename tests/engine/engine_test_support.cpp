@@ -16,6 +16,17 @@ void EngineTest::SetUp()
     }
 }
 
+Board puzzleBoard(std::string_view puzzle)
+{
+    Board board;
+    for (int n = 0; n < 81; ++n) {
+        if (puzzle.at(n) >= '1' && puzzle.at(n) <= '9') {
+            board.place(cellIndex(n % 9, n / 9), puzzle[n] - '0');
+        }
+    }
+    return board;
+}
+
 void loadValues(std::string_view puzzle)
 {
     for (int n = 0; n < 81; ++n) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board.h"
 #include "grid.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,8 @@ inline constexpr const char* hangExample =
 // Stores a puzzle given as 81 characters in reading order ('.' or '0' for an
 // empty cell) into the grid's values.
 void loadValues(std::string_view puzzle);
+// The puzzle as a board of its own, the globals untouched.
+Board puzzleBoard(std::string_view puzzle);
 // The grid's values in reading order, '.' for an empty cell.
 std::string valuesInReadingOrder();
 

@@ -335,7 +335,7 @@ class XStage(unittest.TestCase):
             self.assertGreaterEqual(sum(puzzle[n * 9 + line] == "." for n in range(9)), 4, puzzle)
         rating = subprocess.run([ENGINE, "rate"], input=puzzle + "\n", capture_output=True,
                                 text=True, timeout=60).stdout
-        self.assertTrue(rating.startswith("1 "), f"not one solution: {rating}")
+        self.assertEqual(rating.split("\t")[0], "1", f"not one solution: {rating}")
 
         [dialog_frame] = k.screen.frames_titled("Select Difficulty.")
         [progress] = k.screen.frames_titled("Generating Puzzle")
