@@ -65,9 +65,12 @@ PuzzleCheck checkPuzzle(const Board& puzzle)
         check.grade = gradeOf(check.rating.er);
         std::string grade = capitalised(check.grade);
         if (check.rating.complete) {
+            const TechniqueRow& hardest = techniqueTable()[check.rating.hardest];
             check.verdict = grade + ": rated " + ratingText(check.rating.er)
-                            + " on Sudoku Explainer's scale.\nHardest step: "
-                            + techniqueTable()[check.rating.hardest].title + ".";
+                            + " on Sudoku Explainer's scale.\nHardest step: " + hardest.title + ".";
+            if (hardest.idea != nullptr) {
+                check.verdict += std::string(" ") + hardest.idea;
+            }
         } else {
             check.verdict = grade + ": rated above 6.2 on Sudoku Explainer's scale.\nHardest step: beyond "
                                     "aligned pair exclusion; the rest needs chains, which Kelvaro cannot explain yet.";

@@ -15,31 +15,73 @@ namespace {
 // ratings and in its order: the order decides which step the rating's path
 // takes, so it is the reference's own, not that of the ratings.
 constexpr TechniqueRow rows[] = {
-    {"full-house", "Last empty cell", 10, scanFullHouse, fullHouseWords},
-    {"hidden-single-box", "Hidden single in a box", 12, scanHiddenSingleInBox, hiddenSingleWords},
-    {"hidden-single-line", "Hidden single in a row or column", 15, scanHiddenSingleInLine, hiddenSingleWords},
-    {"direct-pointing", "Pointing that leaves a single", 17, scanDirectPointing, lockingWords},
-    {"direct-claiming", "Claiming that leaves a single", 19, scanDirectClaiming, lockingWords},
-    {"direct-hidden-pair", "Hidden pair that leaves a single", 20, scanDirectHiddenSet<2>, hiddenSetWords},
-    {"naked-single", "Naked single", 23, scanNakedSingle, nakedSingleWords},
-    {"direct-hidden-triple", "Hidden triple that leaves a single", 25, scanDirectHiddenSet<3>, hiddenSetWords},
-    {"pointing", "Pointing", 26, scanPointing, lockingWords},
-    {"claiming", "Claiming", 28, scanClaiming, lockingWords},
-    {"naked-pair", "Naked pair", 30, scanNakedSet<2>, nakedSetWords},
-    {"x-wing", "X-Wing", 32, scanFish<2>, fishWords},
-    {"hidden-pair", "Hidden pair", 34, scanHiddenSet<2>, hiddenSetWords},
-    {"naked-triple", "Naked triple", 36, scanNakedSet<3>, nakedSetWords},
-    {"swordfish", "Swordfish", 38, scanFish<3>, fishWords},
-    {"hidden-triple", "Hidden triple", 40, scanHiddenSet<3>, hiddenSetWords},
-    {"xy-wing", "XY-Wing", 42, scanXYWing, wingWords},
-    {"xyz-wing", "XYZ-Wing", 44, scanXYZWing, wingWords},
-    {"unique-rectangle", "Unique rectangle or loop", 45, scanUniqueLoops, uniqueLoopWords, true},
-    {"naked-quad", "Naked quad", 50, scanNakedSet<4>, nakedSetWords},
-    {"jellyfish", "Jellyfish", 52, scanFish<4>, fishWords},
-    {"hidden-quad", "Hidden quad", 54, scanHiddenSet<4>, hiddenSetWords},
+    {"full-house", "Last empty cell", 10, scanFullHouse, fullHouseWords,
+     "A row, column or box with one empty cell left takes its missing digit there."},
+    {"hidden-single-box", "Hidden single in a box", 12, scanHiddenSingleInBox, hiddenSingleWords,
+     "A digit that fits in only one cell of a box goes there."},
+    {"hidden-single-line", "Hidden single in a row or column", 15, scanHiddenSingleInLine, hiddenSingleWords,
+     "A digit that fits in only one cell of a row or column goes there."},
+    {"direct-pointing", "Pointing that leaves a single", 17, scanDirectPointing, lockingWords,
+     "A digit whose places in a box all lie in one row or column cannot be elsewhere in that line, which leaves it "
+     "one place in another box."},
+    {"direct-claiming", "Claiming that leaves a single", 19, scanDirectClaiming, lockingWords,
+     "A digit whose places in a row or column all lie in one box cannot be elsewhere in that box, which leaves it "
+     "one place in another row or column."},
+    {"direct-hidden-pair", "Hidden pair that leaves a single", 20, scanDirectHiddenSet<2>, hiddenSetWords,
+     "Two digits that fit only in the same two cells of a row, column or box take those cells, which leaves another "
+     "digit one place."},
+    {"naked-single", "Naked single", 23, scanNakedSingle, nakedSingleWords,
+     "A cell that every digit but one is ruled out of takes that digit."},
+    {"direct-hidden-triple", "Hidden triple that leaves a single", 25, scanDirectHiddenSet<3>, hiddenSetWords,
+     "Three digits that fit only in the same three cells of a row, column or box take those cells, which leaves "
+     "another digit one place."},
+    {"pointing", "Pointing", 26, scanPointing, lockingWords,
+     "A digit whose places in a box all lie in one row or column cannot be elsewhere in that line."},
+    {"claiming", "Claiming", 28, scanClaiming, lockingWords,
+     "A digit whose places in a row or column all lie in one box cannot be elsewhere in that box."},
+    {"naked-pair", "Naked pair", 30, scanNakedSet<2>, nakedSetWords,
+     "Two cells of a row, column or box that can hold only the same two digits take them, so no other cell there "
+     "can."},
+    {"x-wing", "X-Wing", 32, scanFish<2>, fishWords,
+     "A digit whose places in two rows lie in the same two columns cannot be elsewhere in those columns (or the "
+     "same with columns and rows)."},
+    {"hidden-pair", "Hidden pair", 34, scanHiddenSet<2>, hiddenSetWords,
+     "Two digits that fit only in the same two cells of a row, column or box take those cells, so those cells hold "
+     "no other digit."},
+    {"naked-triple", "Naked triple", 36, scanNakedSet<3>, nakedSetWords,
+     "Three cells of a row, column or box that can hold only three digits between them take those digits, so no "
+     "other cell there can."},
+    {"swordfish", "Swordfish", 38, scanFish<3>, fishWords,
+     "A digit whose places in three rows lie in the same three columns cannot be elsewhere in those columns (or the "
+     "same with columns and rows)."},
+    {"hidden-triple", "Hidden triple", 40, scanHiddenSet<3>, hiddenSetWords,
+     "Three digits that fit only in the same three cells of a row, column or box take those cells, so those cells "
+     "hold no other digit."},
+    {"xy-wing", "XY-Wing", 42, scanXYWing, wingWords,
+     "A cell of two digits sees two cells that each share one of them and hold a third digit besides: one of the "
+     "two takes that third digit, so no cell that sees both can."},
+    {"xyz-wing", "XYZ-Wing", 44, scanXYZWing, wingWords,
+     "A cell of three digits sees two cells of two of them, all three sharing one digit: one of the three takes it, "
+     "so no cell that sees all three can."},
+    {"unique-rectangle", "Unique rectangle or loop", 45, scanUniqueLoops, uniqueLoopWords,
+     "Cells that could swap two digits between them would give the puzzle two solutions, so one of them must hold "
+     "another digit.", true},
+    {"naked-quad", "Naked quad", 50, scanNakedSet<4>, nakedSetWords,
+     "Four cells of a row, column or box that can hold only four digits between them take those digits, so no other "
+     "cell there can."},
+    {"jellyfish", "Jellyfish", 52, scanFish<4>, fishWords,
+     "A digit whose places in four rows lie in the same four columns cannot be elsewhere in those columns (or the "
+     "same with columns and rows)."},
+    {"hidden-quad", "Hidden quad", 54, scanHiddenSet<4>, hiddenSetWords,
+     "Four digits that fit only in the same four cells of a row, column or box take those cells, so those cells "
+     "hold no other digit."},
     {"bivalue-universal-grave", "Bivalue universal grave", 56, scanBivalueUniversalGrave,
-     bivalueUniversalGraveWords, true},
-    {"aligned-pair-exclusion", "Aligned pair exclusion", 62, scanAlignedPairExclusion, alignedPairExclusionWords},
+     bivalueUniversalGraveWords,
+     "Were every empty cell down to two digits, the puzzle would have two solutions, so a cell with a third digit "
+     "must take it.", true},
+    {"aligned-pair-exclusion", "Aligned pair exclusion", 62, scanAlignedPairExclusion, alignedPairExclusionWords,
+     "Two cells that see each other cannot take a pair of digits that would leave a cell both of them see without a "
+     "digit."},
 };
 
 class FirstStep final : public StepSink {

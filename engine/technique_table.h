@@ -31,6 +31,9 @@ struct TechniqueRow {
     void (*scan)(const CandidateGrid& grid, StepSink& sink);
     // The step's reason in a player's words, on the grid it was found on.
     std::string (*words)(const Step& step, const CandidateGrid& grid);
+    // What the technique does, in one sentence for a player who does not
+    // know its name; none where the title says it all.
+    const char* idea = nullptr;
     // Rests on the puzzle having one solution: never tried on a grid with
     // several.
     bool needsUniqueSolution = false;

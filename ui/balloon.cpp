@@ -1,0 +1,233 @@
+#include "balloon.h"
+
+#include "controls_registry.h"
+#include "windows.h"
+#include "zoom.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// At 100%: the widths the balloon would like and must have beside the
+// window, the space between it and the window, and the margin inside it.
+constexpr int preferredWidth = 320;
+constexpr int leastWidth = 180;
+constexpr int gap = 6;
+constexpr int margin = 8;
+
+int scaled(int length, double zoom) { return static_cast<int>(std::lround(length * zoom)); }
+
+// A window of its own that belongs to the owner's: it goes when the owner
+// closes. A plain widget rather than a frame, so that nothing takes it for
+// one of the window's controls.
+class Balloon : public QWidget {
+public:
+    explicit Balloon(QWidget* owner)
+        : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+          owner_(owner), scroll_(new QScrollArea(this)), label_(new QLabel)
+    {
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setFocusPolicy(Qt::NoFocus);
+        QPalette colours = QApplication::palette();
+        colours.setColor(QPalette::Window, QColor(255, 255, 225));
+        colours.setColor(QPalette::WindowText, Qt::black);
+        colours.setColor(QPalette::Base, QColor(255, 255, 225));
+        colours.setColor(QPalette::Text, Qt::black);
+        setPalette(colours);
+        setAutoFillBackground(true);
+
+        label_->setTextFormat(Qt::RichText);
+        label_->setWordWrap(true);
+        label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label_->setFocusPolicy(Qt::NoFocus);
+        scroll_->setWidget(label_);
+        scroll_->setWidgetResizable(true);
+        scroll_->setFrameShape(QFrame::NoFrame);
+        scroll_->setFocusPolicy(Qt::NoFocus);
+        scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll_->viewport()->setAutoFillBackground(false);
+        label_->setAutoFillBackground(false);
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(scroll_);
+        owner->installEventFilter(this);
+    }
+
+    void setText(const std::string& title, const std::string& text)
+    {
+        QString body = QString::fromStdString(text).toHtmlEscaped();
+        body.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+        label_->setText(
+            QStringLiteral("<b>%1</b><br>%2").arg(QString::fromStdString(title).toHtmlEscaped(), body));
+    }
+
+    void setKeepClear(const std::vector<int>& ids) { keepClear_ = ids; }
+
+    void setWanted(bool wanted)
+    {
+        wanted_ = wanted;
+        follow();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::WindowStateChange:
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+            follow();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    // Shown, in the owner's zoom and beside it, while the owner is active;
+    // hidden otherwise.
+    void follow()
+    {
+        const bool onShow = wanted_ && owner_->isVisible() && !owner_->isMinimized() && owner_->isActiveWindow();
+        if (!onShow) {
+            hide();
+            return;
+        }
+        const double zoom = controlZoom(owner_);
+        QFont font = QApplication::font();
+        font.setPointSizeF(font.pointSizeF() * zoom);
+        setFont(font);
+        const int inset = scaled(margin, zoom);
+        layout()->setContentsMargins(inset, inset, inset, inset);
+
+        const QScreen* screen = owner_->screen() ? owner_->screen() : QGuiApplication::primaryScreen();
+        const QRect area = screen->availableGeometry();
+        std::vector<QRect> keepClear;
+        for (const int id : keepClear_) {
+            if (const QWidget* control = findControl(id)) {
+                keepClear.emplace_back(control->mapToGlobal(QPoint(0, 0)), control->size());
+            }
+        }
+        const auto heightAt = [this, inset](int width) {
+            return label_->heightForWidth(width - 2 * inset) + 2 * inset;
+        };
+        const QRect place = placeBalloon(owner_->frameGeometry(), area, keepClear, scaled(preferredWidth, zoom),
+                                         scaled(leastWidth, zoom), heightAt, scaled(gap, zoom));
+        setFixedSize(place.size());
+        move(place.topLeft());
+        show();
+        raise();
+    }
+
+    QWidget* owner_;
+    QScrollArea* scroll_;
+    QLabel* label_;
+    std::vector<int> keepClear_;
+    bool wanted_ = false;
+};
+
+// The balloon, while its window is open.
+QPointer<Balloon> balloon;
+
+QRect inTheFirstFree(const std::vector<QRect>& places, const std::vector<QRect>& keepClear)
+{
+    for (const QRect& place : places) {
+        if (std::none_of(keepClear.begin(), keepClear.end(),
+                         [&place](const QRect& clear) { return place.intersects(clear); })) {
+            return place;
+        }
+    }
+    return places.front();
+}
+
+}  // namespace
+
+void showBalloon(int window, const std::string& title, const std::string& text, const std::vector<int>& keepClear)
+{
+    QWidget* owner = findWindow(window);
+    if (owner == nullptr) {
+        return;
+    }
+    if (!balloon.isNull() && balloon->parentWidget() != owner) {
+        delete balloon.data();
+    }
+    if (balloon.isNull()) {
+        balloon = new Balloon(owner);
+    }
+    balloon->setText(title, text);
+    balloon->setKeepClear(keepClear);
+    balloon->setWanted(true);
+}
+
+void hideBalloon()
+{
+    if (!balloon.isNull()) {
+        balloon->setWanted(false);
+    }
+}
+
+QWidget* shownBalloon() { return !balloon.isNull() && balloon->isVisible() ? balloon.data() : nullptr; }
+
+QRect placeBalloon(const QRect& window, const QRect& screen, const std::vector<QRect>& keepClear,
+                   int preferredWidth, int leastWidth, const std::function<int(int width)>& heightAt, int gap)
+{
+    const auto heightFor = [&](int width) { return std::min(heightAt(width), screen.height()); };
+    const auto keptOn = [](int start, int length, int low, int high) {
+        return std::clamp(start, low, std::max(low, high + 1 - length));
+    };
+
+    const int rightEdge = window.right() + 1 + gap;
+    const int rightWidth = std::min(preferredWidth, screen.right() + 1 - rightEdge);
+    if (rightWidth >= leastWidth) {
+        const int height = heightFor(rightWidth);
+        return {rightEdge, keptOn(window.top(), height, screen.top(), screen.bottom()), rightWidth, height};
+    }
+    const int leftEdge = window.left() - gap;
+    const int leftWidth = std::min(preferredWidth, leftEdge - screen.left());
+    if (leftWidth >= leastWidth) {
+        const int height = heightFor(leftWidth);
+        return {leftEdge - leftWidth, keptOn(window.top(), height, screen.top(), screen.bottom()), leftWidth,
+                height};
+    }
+    const int width = std::min(preferredWidth, screen.width());
+    const int height = heightFor(width);
+    const int left = keptOn(window.center().x() - width / 2, width, screen.left(), screen.right());
+    if (window.bottom() + 1 + gap + height <= screen.bottom() + 1) {
+        return {left, window.bottom() + 1 + gap, width, height};
+    }
+    if (window.top() - gap - height >= screen.top()) {
+        return {left, window.top() - gap - height, width, height};
+    }
+    const QRect inside = window & screen;
+    const int insideWidth = std::min(preferredWidth, inside.width());
+    const int insideHeight = std::min(heightFor(insideWidth), inside.height());
+    const int right = inside.right() + 1 - insideWidth;
+    const int bottom = inside.bottom() + 1 - insideHeight;
+    return inTheFirstFree({QRect(right, bottom, insideWidth, insideHeight),
+                           QRect(inside.left(), bottom, insideWidth, insideHeight),
+                           QRect(right, inside.top(), insideWidth, insideHeight),
+                           QRect(inside.left(), inside.top(), insideWidth, insideHeight)},
+                          keepClear);
+}
