@@ -100,7 +100,7 @@ std::string headline(const NextStep& next)
     if (next.outcome != StepOutcome::step) {
         return "No hint";
     }
-    return std::string(techniqueTable()[next.step.technique].title) + " (" + ratingText(next.step.rating) + ")";
+    return std::string(techniqueTitle(next.step.technique, next.step.form)) + " (" + ratingText(next.step.rating) + ")";
 }
 
 void setFrames(const NextStep& next, bool marked)

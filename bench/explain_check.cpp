@@ -12,6 +12,7 @@
 //   - with --generated N, the grades the check gives N generated puzzles of
 //     each difficulty.
 // Exits with status 1 when any of these fails.
+#include "chains/chain_words.h"
 #include "ladder/words.h"
 #include "ladder_text.h"
 #include "next_step.h"
@@ -85,14 +86,16 @@ void followHints(const Board& puzzle, const Board& solution, Figures& figures)
             ++figures.eliminations;
             figures.wrongElimination += solution.value[struck.cell] == struck.digit ? 1 : 0;
         }
-        const TechniqueRow& row = techniqueTable()[next.step.technique];
-        hinted += std::to_string(n) + ". " + row.title + " (" + ratingText(next.step.rating) + "): " + next.reason
-                  + '\n';
+        hinted += std::to_string(n) + ". " + techniqueTitle(next.step.technique, next.step.form) + " ("
+                  + ratingText(next.step.rating) + "): " + next.reason + '\n';
+        for (const std::string& line : chainNotation(next.step)) {
+            hinted += "   " + line + '\n';
+        }
         applyStep(grid, next.step);
         next = findNextStep(grid);
     }
     figures.solved += next.outcome == StepOutcome::complete ? 1 : 0;
-    figures.stuck += next.outcome == StepOutcome::stuck && next.reason == chainsNeeded ? 1 : 0;
+    figures.stuck += next.outcome == StepOutcome::stuck && next.reason == deeperChainsNeeded ? 1 : 0;
     figures.otherEnd += next.outcome == StepOutcome::complete || next.outcome == StepOutcome::stuck ? 0 : 1;
     hinted += next.outcome == StepOutcome::complete ? "Solved." : next.reason;
     figures.explainDiffers += hinted + '\n' == explainText(puzzle) ? 0 : 1;
@@ -240,7 +243,7 @@ int main(int argc, char** argv)
     }
     if (!files.empty()) {
         std::puts("solved/stuck: hints followed from the givens end with the grid full, or where the ladder runs out\n"
-                  "  (the rest needs chains); other: neither. hints: hints followed; struck: candidates they struck.\n"
+                  "  (the rest needs deeper chains); other: neither. hints: hints followed; struck: candidates they struck.\n"
                   "!=sol: placed digits that differ from the solution; sol-out: eliminations that strike the\n"
                   "  solution's own digit. !=expl: puzzles whose hints, written as explain writes steps, differ from\n"
                   "  explain's text. !=count: the check's solution count differs from countSolutions.\n"

@@ -1,5 +1,6 @@
 #include "ladder_text.h"
 
+#include "chains/chain_words.h"
 #include "ladder/words.h"
 #include "next_step.h"
 #include "puzzle_check.h"
@@ -15,12 +16,11 @@ std::string rateLine(const Board& puzzle)
 {
     const PuzzleCheck check = checkPuzzle(puzzle);
     const LadderRating& ladder = check.rating;
-    const std::string grade = check.solutions == 1 && !check.givenComplete && !ladder.complete
-                                  ? check.grade + ", needs chains"
-                                  : check.grade;
+    const bool runsOut = check.solutions == 1 && !check.givenComplete && !ladder.complete && !ladder.outOfTime;
+    const std::string grade = runsOut ? check.grade + ", needs deeper chains" : check.grade;
     return std::to_string(check.solutions) + '\t' + rating(ladder.er) + '\t' + rating(ladder.ep) + '\t'
-           + rating(ladder.ed) + '\t' + (ladder.complete ? techniqueTable()[ladder.hardest].name : "-") + '\t'
-           + grade + '\n';
+           + rating(ladder.ed) + '\t' + (ladder.complete ? techniqueName(ladder.hardest, ladder.hardestForm) : "-")
+           + '\t' + grade + '\n';
 }
 
 std::string explainText(const Board& puzzle)
@@ -30,6 +30,9 @@ std::string explainText(const Board& puzzle)
     NextStep next = findNextStep(grid);
     for (int n = 1; next.outcome == StepOutcome::step; ++n) {
         text += std::to_string(n) + ". " + stepLine(next.step, grid) + '\n';
+        for (const std::string& line : chainNotation(next.step)) {
+            text += "   " + line + '\n';
+        }
         applyStep(grid, next.step);
         next = findNextStep(grid);
     }

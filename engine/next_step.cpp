@@ -32,7 +32,8 @@ void applyStep(CandidateGrid& grid, const Step& step)
 std::string stepLine(const Step& step, const CandidateGrid& grid)
 {
     const TechniqueRow& row = techniqueTable()[step.technique];
-    return std::string(row.title) + " (" + ratingText(step.rating) + "): " + row.words(step, grid);
+    return std::string(techniqueTitle(step.technique, step.form)) + " (" + ratingText(step.rating)
+           + "): " + row.words(step, grid);
 }
 
 Board boardOf(const CandidateGrid& grid)
@@ -46,7 +47,7 @@ Board boardOf(const CandidateGrid& grid)
     return board;
 }
 
-NextStep findNextStep(const CandidateGrid& grid)
+NextStep findNextStep(const CandidateGrid& grid, std::chrono::steady_clock::duration budget)
 {
     const Board board = boardOf(grid);
     if (const std::string clash = clashText(board); !clash.empty()) {
@@ -59,9 +60,15 @@ NextStep findNextStep(const CandidateGrid& grid)
     if (solutions == 0) {
         return {StepOutcome::noSolution, {}, "The grid has no solution: a digit in it is wrong."};
     }
-    std::optional<Step> step = ladderStep(grid, solutions == 1);
+    std::optional<Step> step;
+    try {
+        const TimeLimit limit(budget);
+        step = ladderStep(grid, solutions == 1);
+    } catch (const OutOfTime&) {
+        return {StepOutcome::outOfTime, {}, tooHardInTime};
+    }
     if (!step) {
-        return {StepOutcome::stuck, {}, chainsNeeded};
+        return {StepOutcome::stuck, {}, deeperChainsNeeded};
     }
     const std::string reason = techniqueTable()[step->technique].words(*step, grid);
     return {StepOutcome::step, std::move(*step), reason};

@@ -2,6 +2,9 @@
 
 #include "candidate_grid.h"
 #include "step.h"
+#include "time_limit.h"
+
+#include <chrono>
 
 #include <optional>
 #include <string>
@@ -17,7 +20,8 @@ enum class StepOutcome {
     clash,       // two digits share a column, row or box
     noSolution,  // no filling fits the digits
     complete,    // every cell is filled
-    stuck,       // the ladder runs out: the rest needs chains
+    stuck,       // the ladder runs out: the rest needs deeper chains
+    outOfTime,   // no step found within the time a player waits
 };
 
 struct NextStep {
@@ -29,7 +33,8 @@ struct NextStep {
 // The next step, or why there is none: a clash, a full grid and a grid
 // without solution are told in that order before any step. On a grid with
 // several solutions the techniques that rest on one solution are left out.
-NextStep findNextStep(const CandidateGrid& grid);
+// A step not found within `budget` is reported as out of time.
+NextStep findNextStep(const CandidateGrid& grid, std::chrono::steady_clock::duration budget = playerWait);
 
 // The ladder's step on the grid: the first step of the first technique, in
 // the table's order, that finds one; none when the ladder runs out.
@@ -42,8 +47,11 @@ void applyStep(CandidateGrid& grid, const Step& step);
 std::string stepLine(const Step& step, const CandidateGrid& grid);
 
 // Where the ladder runs out.
-inline constexpr const char* chainsNeeded =
-    "No technique up to aligned pair exclusion applies; the rest needs chains, which Kelvaro cannot explain yet.";
+inline constexpr const char* deeperChainsNeeded =
+    "No technique up to dynamic forcing chains (+) applies; the rest needs forcing chains nested deeper, which "
+    "Kelvaro does not explain.";
+// Where the search takes too long.
+inline constexpr const char* tooHardInTime = "Too hard to explain in time: no step was found within 2 seconds.";
 
 // The digits of the grid as a Board, for the solution count and the clash check.
 Board boardOf(const CandidateGrid& grid);

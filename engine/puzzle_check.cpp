@@ -9,20 +9,28 @@
 
 #include <algorithm>
 
-LadderRating rateByLadder(const Board& puzzle)
+LadderRating rateByLadder(const Board& puzzle, std::chrono::steady_clock::duration budget)
 {
     LadderRating rating;
     CandidateGrid grid = CandidateGrid::fromValues(puzzle);
     int hardest = 0;
     bool placed = false;
+    const TimeLimit limit(budget);
     while (!grid.isComplete()) {
-        const std::optional<Step> step = ladderStep(grid);
+        std::optional<Step> step;
+        try {
+            step = ladderStep(grid);
+        } catch (const OutOfTime&) {
+            rating.outOfTime = true;
+            return rating;
+        }
         if (!step) {
             return rating;
         }
         if (step->rating > hardest) {
             hardest = step->rating;
             rating.hardest = step->technique;
+            rating.hardestForm = step->form;
         }
         rating.ed = rating.steps == 0 ? hardest : rating.ed;
         if (!placed && !step->placements.empty()) {
@@ -65,15 +73,19 @@ PuzzleCheck checkPuzzle(const Board& puzzle)
         check.grade = gradeOf(check.rating.er);
         std::string grade = capitalised(check.grade);
         if (check.rating.complete) {
-            const TechniqueRow& hardest = techniqueTable()[check.rating.hardest];
             check.verdict = grade + ": rated " + ratingText(check.rating.er)
-                            + " on Sudoku Explainer's scale.\nHardest step: " + hardest.title + ".";
-            if (hardest.idea != nullptr) {
-                check.verdict += std::string(" ") + hardest.idea;
+                            + " on Sudoku Explainer's scale.\nHardest step: "
+                            + techniqueTitle(check.rating.hardest, check.rating.hardestForm) + ".";
+            if (const char* idea = techniqueIdea(check.rating.hardest, check.rating.hardestForm)) {
+                check.verdict += std::string(" ") + idea;
             }
+        } else if (check.rating.outOfTime) {
+            check.grade = "too hard to rate in time";
+            check.verdict = "Too hard to rate in time: no rating was found within 2 seconds.";
         } else {
-            check.verdict = grade + ": rated above 6.2 on Sudoku Explainer's scale.\nHardest step: beyond "
-                                    "aligned pair exclusion; the rest needs chains, which Kelvaro cannot explain yet.";
+            check.verdict = grade + ": rated above 9.0 on Sudoku Explainer's scale.\nHardest step: beyond "
+                                    "dynamic forcing chains (+); the rest needs forcing chains nested deeper, which "
+                                    "Kelvaro does not explain.";
         }
     }
     return check;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "board.h"
+#include "time_limit.h"
+
+#include <chrono>
 
 #include <string>
 
@@ -13,12 +16,15 @@ struct LadderRating {
     int ep = -1;       // the hardest step up to the first placed digit
     int ed = -1;       // the first step
     int hardest = -1;  // the table row of the path's first hardest step
+    int hardestForm = 0;  // and its form
     int steps = 0;
-    bool complete = false;  // the path ends with every cell filled
+    bool complete = false;   // the path ends with every cell filled
+    bool outOfTime = false;  // the path was not finished within the time given
 };
 
-// The values of the board as givens; its candidates play no part.
-LadderRating rateByLadder(const Board& puzzle);
+// The values of the board as givens; its candidates play no part. A path
+// not finished within `budget` stops there, out of time.
+LadderRating rateByLadder(const Board& puzzle, std::chrono::steady_clock::duration budget = playerWait);
 
 // What a player is told about a puzzle: how many solutions it has and, for a
 // proper puzzle, its rating, its grade and its hardest step.

@@ -49,6 +49,11 @@ struct Step {
     std::vector<Candidate> proof;
     std::vector<int> units;
     std::vector<ChainLink> chain;
+    // Where each line of inference of a chain begins in `chain`, when it has
+    // several (both ways a candidate can go, each digit of a cell, each place
+    // of a digit in a region); empty for one. A line lists each of its
+    // inferences after those it rests on.
+    std::vector<int> chainBranches;
     // The pattern's own cells in the order its words name them, where the
     // candidates alone do not tell it: a loop's cells round the loop, the
     // cells a grave turns on, the two cells of an exclusion.

@@ -8,8 +8,77 @@
 #include "ladder/subsets.h"
 #include "ladder/unique_loops.h"
 #include "ladder/wings.h"
+#include "chains/aligned_triplets.h"
+#include "chains/chain_words.h"
+#include "chains/multiple_chains.h"
+#include "chains/single_chains.h"
 
 namespace {
+
+// By SingleChainKind.
+constexpr const char* singleChainNames[] = {"x-cycle", "y-cycle", "cycle", "forcing-x-chain", "forcing-chain"};
+constexpr const char* singleChainTitles[] = {"X-cycle", "Y-cycle", "Bidirectional cycle", "Forcing X-chain",
+                                             "Forcing chain"};
+// By ForcingKind, for each strength.
+constexpr const char* nishioNames[] = {"nishio-forcing-chains"};
+constexpr const char* nishioTitles[] = {"Nishio forcing chains"};
+constexpr const char* multipleNames[] = {"", "", "cell-forcing-chains", "region-forcing-chains"};
+constexpr const char* multipleTitles[] = {"", "", "Cell forcing chains", "Region forcing chains"};
+constexpr const char* dynamicNames[] = {"dynamic-contradiction-forcing-chains", "dynamic-double-forcing-chains",
+                                        "dynamic-cell-forcing-chains", "dynamic-region-forcing-chains"};
+constexpr const char* dynamicTitles[] = {"Dynamic contradiction forcing chains", "Dynamic double forcing chains",
+                                         "Dynamic cell forcing chains", "Dynamic region forcing chains"};
+constexpr const char* dynamicPlusNames[] = {
+    "dynamic-contradiction-forcing-chains-plus", "dynamic-double-forcing-chains-plus",
+    "dynamic-cell-forcing-chains-plus", "dynamic-region-forcing-chains-plus"};
+constexpr const char* dynamicPlusTitles[] = {
+    "Dynamic contradiction forcing chains (+)", "Dynamic double forcing chains (+)",
+    "Dynamic cell forcing chains (+)", "Dynamic region forcing chains (+)"};
+
+// What each form does, in a sentence for a player who does not know its
+// name.
+constexpr const char* singleChainIdeas[] = {
+    "Places of one digit linked round a loop through rows, columns and boxes hold it at every other place, either "
+    "way round, so no cell that sees both ends of a link can hold it.",
+    "Cells of two digits linked round a loop, each sharing a digit with the next, hold one of each shared pair, "
+    "either way round, so no cell that sees both ends of a link can hold its digit.",
+    "Candidates linked round a loop, through cells and through rows, columns and boxes, are true at every other "
+    "link, either way round, so a candidate that sees both ends of a link cannot be.",
+    "Following one digit from place to place, taking a place as holding it (or not) leads to the opposite, so it "
+    "cannot be so.",
+    "Following digits from candidate to candidate, through cells and through rows, columns and boxes, taking a "
+    "candidate as true (or false) leads to the opposite, so it cannot be so.",
+};
+constexpr const char* nishioIdeas[] = {
+    "Putting a digit in a cell and following where that digit must then go, and must not, leads to a "
+    "contradiction, so it cannot be there.",
+};
+constexpr const char* multipleIdeas[] = {
+    "", "",
+    "Whichever digit a cell takes, following what it forces leads to the same conclusion, so that conclusion holds.",
+    "Wherever a digit goes in a row, column or box, following what it forces leads to the same conclusion, so that "
+    "conclusion holds.",
+};
+constexpr const char* dynamicIdeas[] = {
+    "Taking a candidate as true, and following all it forces as the grid changes, leads to a contradiction, so it "
+    "is false.",
+    "A candidate taken as true and taken as false forces the same conclusion either way, following all it forces "
+    "as the grid changes, so that conclusion holds.",
+    "Whichever digit a cell takes, following all it forces as the grid changes leads to the same conclusion, so "
+    "that conclusion holds.",
+    "Wherever a digit goes in a row, column or box, following all it forces as the grid changes leads to the same "
+    "conclusion, so that conclusion holds.",
+};
+constexpr const char* dynamicPlusIdeas[] = {
+    "Taking a candidate as true, and following all it forces as the grid changes, pointing, claiming, pairs and "
+    "X-Wings included, leads to a contradiction, so it is false.",
+    "A candidate taken as true and taken as false forces the same conclusion either way, following all it forces "
+    "as the grid changes, pointing, claiming, pairs and X-Wings included, so that conclusion holds.",
+    "Whichever digit a cell takes, following all it forces as the grid changes, pointing, claiming, pairs and "
+    "X-Wings included, leads to the same conclusion, so that conclusion holds.",
+    "Wherever a digit goes in a row, column or box, following all it forces as the grid changes, pointing, "
+    "claiming, pairs and X-Wings included, leads to the same conclusion, so that conclusion holds.",
+};
 
 // Sudoku Explainer 1.2.1's ladder up to aligned pair exclusion, with its
 // ratings and in its order: the order decides which step the rating's path
@@ -82,6 +151,21 @@ constexpr TechniqueRow rows[] = {
     {"aligned-pair-exclusion", "Aligned pair exclusion", 62, scanAlignedPairExclusion, alignedPairExclusionWords,
      "Two cells that see each other cannot take a pair of digits that would leave a cell both of them see without a "
      "digit."},
+    // Each chain technique hands over the chain the ladder ranks first of
+    // all it finds: least difficulty (its base plus the length bonus), then
+    // the shortest.
+    {"chains-and-cycles", "Chains and cycles", 65, scanSingleChains, singleChainWords, nullptr, false,
+     singleChainNames, singleChainTitles, singleChainIdeas},
+    {"aligned-triplet-exclusion", "Aligned triplet exclusion", 75, scanAlignedTriplets, alignedTripletWords,
+     "Three cells cannot take digits together that would leave a cell all of them see without a digit."},
+    {"nishio-forcing-chains", "Nishio forcing chains", 75, scanNishioChains, forcingChainWords, nullptr, false,
+     nishioNames, nishioTitles, nishioIdeas},
+    {"multiple-forcing-chains", "Cell or region forcing chains", 80, scanMultipleChains, forcingChainWords, nullptr,
+     false, multipleNames, multipleTitles, multipleIdeas},
+    {"dynamic-forcing-chains", "Dynamic forcing chains", 85, scanDynamicChains, forcingChainWords, nullptr, false,
+     dynamicNames, dynamicTitles, dynamicIdeas},
+    {"dynamic-forcing-chains-plus", "Dynamic forcing chains (+)", 90, scanDynamicChainsPlus, forcingChainWords,
+     nullptr, false, dynamicPlusNames, dynamicPlusTitles, dynamicPlusIdeas},
 };
 
 class FirstStep final : public StepSink {
@@ -107,4 +191,22 @@ std::optional<Step> findFirst(int technique, const CandidateGrid& grid)
         sink.first->rating = sink.first->rating != 0 ? sink.first->rating : rows[technique].rating;
     }
     return std::move(sink.first);
+}
+
+const char* techniqueName(int technique, int form)
+{
+    const TechniqueRow& row = rows[technique];
+    return row.formNames != nullptr ? row.formNames[form] : row.name;
+}
+
+const char* techniqueTitle(int technique, int form)
+{
+    const TechniqueRow& row = rows[technique];
+    return row.formTitles != nullptr ? row.formTitles[form] : row.title;
+}
+
+const char* techniqueIdea(int technique, int form)
+{
+    const TechniqueRow& row = rows[technique];
+    return row.formIdeas != nullptr ? row.formIdeas[form] : row.idea;
 }

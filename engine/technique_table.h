@@ -37,9 +37,21 @@ struct TechniqueRow {
     // Rests on the puzzle having one solution: never tried on a grid with
     // several.
     bool needsUniqueSolution = false;
+    // Where a step's `form` tells apart techniques with names of their own
+    // (a cycle or a forcing chain), their names, titles and ideas by form.
+    const char* const* formNames = nullptr;
+    const char* const* formTitles = nullptr;
+    const char* const* formIdeas = nullptr;
 };
 
 std::span<const TechniqueRow> techniqueTable();
+
+// The name, title and idea of a step of the row `technique` in the form
+// `form`: the form's own where the row names its forms, else the row's.
+const char* techniqueName(int technique, int form);
+const char* techniqueTitle(int technique, int form);
+// What it does in plain words, or none.
+const char* techniqueIdea(int technique, int form);
 
 // The first step of the table's row `technique` on the grid, its technique
 // and rating filled in; none when the technique finds nothing.

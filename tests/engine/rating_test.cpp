@@ -1,26 +1,31 @@
 #include "engine_test_support.h"
 #include "puzzle_check.h"
 
+#include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 namespace {
 
-// "6.2" as tenths; the ladder knows no rating above 6.2.
-int expectedTenths(const std::string& rating)
+// "6.2" as tenths.
+int tenthsOf(const std::string& rating)
 {
-    const int tenths = std::stoi(rating.substr(0, rating.find('.'))) * 10 + (rating.back() - '0');
-    return tenths <= 62 ? tenths : -1;
+    return std::stoi(rating.substr(0, rating.find('.'))) * 10 + (rating.back() - '0');
 }
 
 // Sudoku Explainer's ER, EP and ED of a sample of the shared sets: the same
-// numbers where they are at most 6.2, unknown above.
+// numbers up to aligned pair exclusion (6.2); above, where chains rate by
+// their length, every puzzle within 0.2 and nine in ten exactly (the targets
+// of the rating bench).
 TEST(Rating, IsSudokuExplainersOnASampleOfTheSharedSets)
 {
     std::ifstream file(std::string(KELVARO_ENGINE_TEST_DATA) + "/se_ratings.txt");
     ASSERT_TRUE(file) << "missing test data";
     int rated = 0;
+    int chained = 0;
+    int chainedExactly = 0;
     for (std::string line; std::getline(file, line);) {
         if (line.empty() || line[0] == '#') {
             continue;
@@ -29,16 +34,24 @@ TEST(Rating, IsSudokuExplainersOnASampleOfTheSharedSets)
         std::string puzzle, er, ep, ed;
         in >> puzzle >> er >> ep >> ed;
         const LadderRating rating = rateByLadder(puzzleBoard(puzzle));
-        EXPECT_EQ(rating.er, expectedTenths(er)) << line;
-        EXPECT_EQ(rating.ep, expectedTenths(ep)) << line;
-        EXPECT_EQ(rating.ed, expectedTenths(ed)) << line;
-        EXPECT_EQ(rating.complete, expectedTenths(er) >= 0) << line;
+        EXPECT_TRUE(rating.complete) << line;
+        EXPECT_EQ(rating.ep, tenthsOf(ep)) << line;
+        EXPECT_EQ(rating.ed, tenthsOf(ed)) << line;
+        if (tenthsOf(er) <= 62) {
+            EXPECT_EQ(rating.er, tenthsOf(er)) << line;
+        } else {
+            ++chained;
+            chainedExactly += rating.er == tenthsOf(er) ? 1 : 0;
+            EXPECT_LE(std::abs(rating.er - tenthsOf(er)), 2) << line;
+        }
         ++rated;
     }
     EXPECT_EQ(rated, 150);
+    EXPECT_GT(chained, 40);
+    EXPECT_GE(10 * chainedExactly, 9 * chained);
 }
 
-TEST(PuzzleCheck, TellsTheSolutionsAndTheGrade)
+TEST(PuzzleCheck, TellsTheSolutionsTheGradeAndTheHardestStep)
 {
     const PuzzleCheck hiddenPair =
         checkPuzzle(puzzleBoard(".8.2..4..57....1....23.....82..9...5...715...7...2..41.....67....3....18..7..9.5."));
@@ -48,8 +61,26 @@ TEST(PuzzleCheck, TellsTheSolutionsAndTheGrade)
 
     const PuzzleCheck chains =
         checkPuzzle(puzzleBoard(".83.2..9....8..1...293....8....987...7.....6...674....3....698...2..5....1..3.54."));
-    EXPECT_EQ(chains.rating.er, -1);
+    EXPECT_EQ(chains.rating.er, 72);
     EXPECT_EQ(chains.grade, "diabolical");
+    EXPECT_EQ(chains.verdict, "Diabolical: rated 7.2 on Sudoku Explainer's scale.\nHardest step: Forcing chain. "
+                              "Following digits from candidate to candidate, through cells and through rows, "
+                              "columns and boxes, taking a candidate as true (or false) leads to the opposite, so it "
+                              "cannot be so.");
+
+    // Beyond the chains Kelvaro explains, and out of time.
+    const std::string deeper = "..53.....8......2..7..1.5..4....53...1..7...6..32...8..6.5....9..4....3......97..";
+    const PuzzleCheck nested = checkPuzzle(puzzleBoard(deeper));
+    EXPECT_EQ(nested.rating.er, -1);
+    EXPECT_FALSE(nested.rating.outOfTime);
+    EXPECT_EQ(nested.grade, "diabolical");
+    EXPECT_EQ(nested.verdict, "Diabolical: rated above 9.0 on Sudoku Explainer's scale.\nHardest step: beyond "
+                              "dynamic forcing chains (+); the rest needs forcing chains nested deeper, which Kelvaro "
+                              "does not explain.");
+    const LadderRating late = rateByLadder(puzzleBoard(deeper), std::chrono::milliseconds(0));
+    EXPECT_TRUE(late.outOfTime);
+    EXPECT_FALSE(late.complete);
+    EXPECT_EQ(late.er, -1);
 
     std::string twoSolutions = emptyGridFilling;
     for (int position : {0, 1, 27, 28}) {
