@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -151,15 +152,16 @@ private:
 // The balloon, while its window is open.
 QPointer<Balloon> balloon;
 
-QRect inTheFirstFree(const std::vector<QRect>& places, const std::vector<QRect>& keepClear)
+// The first place that covers none of the rectangles, else the first that
+// covers fewest.
+QRect leastCovering(const std::vector<QRect>& places, const std::vector<QRect>& keepClear)
 {
-    for (const QRect& place : places) {
-        if (std::none_of(keepClear.begin(), keepClear.end(),
-                         [&place](const QRect& clear) { return place.intersects(clear); })) {
-            return place;
-        }
-    }
-    return places.front();
+    const auto covered = [&keepClear](const QRect& place) {
+        return std::count_if(keepClear.begin(), keepClear.end(),
+                             [&place](const QRect& clear) { return place.intersects(clear); });
+    };
+    return *std::min_element(places.begin(), places.end(),
+                             [&covered](const QRect& a, const QRect& b) { return covered(a) < covered(b); });
 }
 
 }  // namespace
@@ -193,26 +195,31 @@ QWidget* shownBalloon() { return !balloon.isNull() && balloon->isVisible() ? bal
 QRect placeBalloon(const QRect& window, const QRect& screen, const std::vector<QRect>& keepClear,
                    int preferredWidth, int leastWidth, const std::function<int(int width)>& heightAt, int gap)
 {
-    const auto heightFor = [&](int width) { return std::min(heightAt(width), screen.height()); };
     const auto keptOn = [](int start, int length, int low, int high) {
         return std::clamp(start, low, std::max(low, high + 1 - length));
     };
-
-    const int rightEdge = window.right() + 1 + gap;
-    const int rightWidth = std::min(preferredWidth, screen.right() + 1 - rightEdge);
-    if (rightWidth >= leastWidth) {
-        const int height = heightFor(rightWidth);
-        return {rightEdge, keptOn(window.top(), height, screen.top(), screen.bottom()), rightWidth, height};
+    // Beside the window, as wide as it likes up to the screen's edge, its
+    // top at the window's: to the right, else to the left.
+    const auto beside = [&](int least) -> std::optional<QRect> {
+        const int rightEdge = window.right() + 1 + gap;
+        const int leftEdge = window.left() - gap;
+        const int rightWidth = std::min(preferredWidth, screen.right() + 1 - rightEdge);
+        const int leftWidth = std::min(preferredWidth, leftEdge - screen.left());
+        const int width = rightWidth >= least ? rightWidth : leftWidth;
+        if (width < least) {
+            return std::nullopt;
+        }
+        const int height = std::min(heightAt(width), screen.height());
+        const int top = keptOn(window.top(), height, screen.top(), screen.bottom());
+        return rightWidth >= least ? QRect(rightEdge, top, width, height) : QRect(leftEdge - width, top, width, height);
+    };
+    if (const std::optional<QRect> place = beside(leastWidth)) {
+        return *place;
     }
-    const int leftEdge = window.left() - gap;
-    const int leftWidth = std::min(preferredWidth, leftEdge - screen.left());
-    if (leftWidth >= leastWidth) {
-        const int height = heightFor(leftWidth);
-        return {leftEdge - leftWidth, keptOn(window.top(), height, screen.top(), screen.bottom()), leftWidth,
-                height};
-    }
-    const int width = std::min(preferredWidth, screen.width());
-    const int height = heightFor(width);
+    // Below, else above, as wide as the window where that is wider, so that
+    // it takes little height.
+    const int width = std::min(std::max(preferredWidth, window.width()), screen.width());
+    const int height = heightAt(width);
     const int left = keptOn(window.center().x() - width / 2, width, screen.left(), screen.right());
     if (window.bottom() + 1 + gap + height <= screen.bottom() + 1) {
         return {left, window.bottom() + 1 + gap, width, height};
@@ -220,14 +227,28 @@ QRect placeBalloon(const QRect& window, const QRect& screen, const std::vector<Q
     if (window.top() - gap - height >= screen.top()) {
         return {left, window.top() - gap - height, width, height};
     }
+    // Beside in a narrower column, if its whole text then fits the screen.
+    if (const std::optional<QRect> place = beside(leastWidth / 2); place && heightAt(place->width()) <= screen.height()) {
+        return *place;
+    }
+    // Over the window, from its bottom-right corner leftwards and upwards in
+    // eighths of it, in the first place clear of what it must not cover, or
+    // else in the place that covers least of it.
     const QRect inside = window & screen;
     const int insideWidth = std::min(preferredWidth, inside.width());
-    const int insideHeight = std::min(heightFor(insideWidth), inside.height());
-    const int right = inside.right() + 1 - insideWidth;
-    const int bottom = inside.bottom() + 1 - insideHeight;
-    return inTheFirstFree({QRect(right, bottom, insideWidth, insideHeight),
-                           QRect(inside.left(), bottom, insideWidth, insideHeight),
-                           QRect(right, inside.top(), insideWidth, insideHeight),
-                           QRect(inside.left(), inside.top(), insideWidth, insideHeight)},
-                          keepClear);
+    const int insideHeight = std::min(heightAt(insideWidth), inside.height());
+    std::vector<QRect> places;
+    for (int y = inside.bottom() + 1 - insideHeight;; y -= std::max(1, inside.height() / 8)) {
+        const int top = std::max(y, inside.top());
+        for (int x = inside.right() + 1 - insideWidth;; x -= std::max(1, inside.width() / 8)) {
+            places.emplace_back(std::max(x, inside.left()), top, insideWidth, insideHeight);
+            if (x <= inside.left()) {
+                break;
+            }
+        }
+        if (y <= inside.top()) {
+            break;
+        }
+    }
+    return leastCovering(places, keepClear);
 }

@@ -25,11 +25,13 @@ void hideBalloon();
 // The balloon while it is shown, or null: the tests and the pictures read it.
 QWidget* shownBalloon();
 
-// Where a balloon goes, in screen pixels: beside the window's outer edge (to
-// the right, then the left, then below, then above) with `gap` between,
-// where the screen's free area has room for at least `leastWidth` and, up
-// to `preferredWidth`, the height `heightAt` gives for a width; else inside
-// the window, in one of its corners, clear of every `keepClear` rectangle;
-// else in the window's bottom-right corner.
+// Where a balloon goes, in screen pixels, given the height `heightAt` gives
+// for a width: beside the window's outer edge (to the right, else the left)
+// with `gap` between, where the screen's free area leaves at least
+// `leastWidth` (it takes up to `preferredWidth`); else below or above it, as
+// wide as the window; else beside it in a column down to half `leastWidth`
+// wide where the whole text then fits the screen's height; else over the
+// window, in the place nearest its bottom-right corner clear of every
+// `keepClear` rectangle (or, failing that, covering fewest).
 QRect placeBalloon(const QRect& window, const QRect& screen, const std::vector<QRect>& keepClear,
                    int preferredWidth, int leastWidth, const std::function<int(int width)>& heightAt, int gap);

@@ -57,7 +57,7 @@ void paintLink(QPainter& painter, const CandidateLink& link, double zoom, bool h
     // otherwise all but meet; it starts and ends at the candidates' rings.
     const QPointF along = unitVector(a, b);
     const QPointF left(along.y(), -along.x());
-    const QPointF bend = (a + b) / 2 + left * std::max(0.18 * length, 1.8 * radius);
+    const QPointF bend = (a + b) / 2 + left * std::max(0.18 * length, 3.5 * radius);
     const QPointF start = a + unitVector(a, bend) * radius;
     const QPointF end = b + unitVector(b, bend) * radius;
     QPainterPath path(start);
@@ -70,11 +70,12 @@ void paintLink(QPainter& painter, const CandidateLink& link, double zoom, bool h
     arrowhead << end << end - pointing * head + side * head * 0.5 << end - pointing * head - side * head * 0.5;
 
     if (halo) {
-        painter.setPen(QPen(Qt::white, 3.5 * zoom, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        // Lets the line stand out where it crosses a digit or a grid line,
+        // yet leaves the digit legible.
+        const QColor veil(255, 255, 255, 170);
+        painter.setPen(QPen(veil, 3 * zoom, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(path);
-        painter.setBrush(Qt::white);
-        painter.drawPolygon(arrowhead);
         return;
     }
     const QColor ink = link.strong ? proofInk : weakInk;
@@ -123,14 +124,14 @@ void paintMark(QPainter& painter, const CandidateMark& mark, double zoom)
     painter.setPen(ink);
     drawNoteDigit(painter, *place, mark.digit);
     if (mark.shapes & markStruck) {
-        // Crossed corner to corner both ways: a shape apart from the single
-        // stroke of a note that a placed digit rules out.
-        const double inset = radius * 0.3;
-        const QRectF cross(centre.x() - radius + inset, centre.y() - radius + inset, 2 * (radius - inset),
-                           2 * (radius - inset));
-        painter.setPen(QPen(struckInk, 1.25 * zoom, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(cross.topLeft(), cross.bottomRight());
-        painter.drawLine(cross.bottomLeft(), cross.topRight());
+        // Crossed both ways by thin strokes that reach past the digit to the
+        // patch's edge, so that the digit stays legible inside the cross: a
+        // shape apart from the single stroke of a note that a placed digit
+        // rules out.
+        const double arm = radius * 0.8;
+        painter.setPen(QPen(struckInk, std::max(1.0, 0.9 * zoom), Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(centre + QPointF(-arm, -arm), centre + QPointF(arm, arm));
+        painter.drawLine(centre + QPointF(-arm, arm), centre + QPointF(arm, -arm));
     }
 }
 

@@ -21,6 +21,7 @@ int heightAt(int width) { return 40 * ((400 + width - 1) / width); }
 TEST(BalloonPlace, BesideTheWindowWhereTheScreenHasRoomElseOverItClearOfTheNamedCells)
 {
     const QRect screen(0, 0, 1000, 700);
+    const QRect fillsTheScreen(10, 10, 980, 680);
     const struct {
         QRect window;
         std::vector<QRect> keepClear;
@@ -33,14 +34,19 @@ TEST(BalloonPlace, BesideTheWindowWhereTheScreenHasRoomElseOverItClearOfTheNamed
         // Too little room on the right (100 < 120): on the left, kept on the
         // screen at the bottom.
         {QRect(300, 650, 580, 50), {}, QRect(0, 620, 294, 80)},
-        // No room beside: below, centred, kept on the screen.
-        {QRect(20, 100, 960, 300), {}, QRect(339, 406, 320, 80)},
+        // No room beside: below, as wide as the window, kept on the screen.
+        {QRect(20, 100, 960, 300), {}, QRect(19, 406, 960, 40)},
         // No room beside nor below: above.
-        {QRect(20, 300, 960, 390), {}, QRect(339, 214, 320, 80)},
-        // No room anywhere outside: inside, in the first corner clear of
-        // the named cells (the bottom-right one is not).
-        {QRect(10, 10, 980, 680), {QRect(900, 650, 30, 30)}, QRect(10, 610, 320, 80)},
-        {QRect(10, 10, 980, 680), {QRect(900, 650, 30, 30), QRect(20, 640, 30, 30)}, QRect(670, 10, 320, 80)},
+        {QRect(20, 300, 960, 390), {}, QRect(19, 254, 960, 40)},
+        // Nor above: beside in a column of 104 (at least 60), 160 tall.
+        {QRect(110, 10, 780, 680), {}, QRect(896, 10, 104, 160)},
+        // No room outside at all: over the window, its bottom-right corner
+        // first, then an eighth (122) to the left, then an eighth (85) up.
+        {fillsTheScreen, {}, QRect(670, 610, 320, 80)},
+        {fillsTheScreen, {QRect(900, 650, 30, 30)}, QRect(548, 610, 320, 80)},
+        {fillsTheScreen, {QRect(0, 650, 1000, 30)}, QRect(670, 525, 320, 80)},
+        // Clear of nothing: the first place that covers least.
+        {fillsTheScreen, {QRect(0, 0, 1000, 700), QRect(900, 650, 30, 30)}, QRect(548, 610, 320, 80)},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(placeBalloon(c.window, screen, c.keepClear, 320, 120, heightAt, 6), c.expected) << c.window.x();
