@@ -62,7 +62,7 @@ std::vector<int> namedFields(const NextStep& next)
 }
 
 // What the step places, rests on and strikes, each candidate once with all
-// it stands for.
+// it stands for; every candidate a chain passes through rests it too.
 std::vector<CandidateMark> marksOf(const Step& step)
 {
     std::vector<CandidateMark> marks;
@@ -80,6 +80,9 @@ std::vector<CandidateMark> marksOf(const Step& step)
     };
     add(step.placements, markPlaced);
     add(step.proof, markProof);
+    for (const ChainLink& link : step.chain) {
+        add({link.from.candidate, link.to.candidate}, markProof);
+    }
     add(step.eliminations, markStruck);
     return marks;
 }
