@@ -62,7 +62,8 @@ std::vector<int> namedFields(const NextStep& next)
 }
 
 // What the step places, rests on and strikes, each candidate once with all
-// it stands for; every candidate a chain passes through rests it too.
+// it stands for. A chain's step rests on every candidate the chain passes
+// through, taken as true or only as false.
 std::vector<CandidateMark> marksOf(const Step& step)
 {
     std::vector<CandidateMark> marks;
@@ -79,9 +80,13 @@ std::vector<CandidateMark> marksOf(const Step& step)
         }
     };
     add(step.placements, markPlaced);
-    add(step.proof, markProof);
+    if (step.chain.empty()) {
+        add(step.proof, markProof);
+    }
     for (const ChainLink& link : step.chain) {
-        add({link.from.candidate, link.to.candidate}, markProof);
+        for (const ChainNode& node : {link.from, link.to}) {
+            add({node.candidate}, node.on ? markProof : markFalse);
+        }
     }
     add(step.eliminations, markStruck);
     return marks;

@@ -107,8 +107,9 @@ protected:
     }
 
 private:
-    // Shown, in the owner's zoom and beside it, while the owner is active;
-    // hidden otherwise.
+    // Shown beside the owner while it is active, hidden otherwise; in the
+    // owner's zoom, or in the desktop's usual size where only that keeps it
+    // off what it must not cover.
     void follow()
     {
         const bool onShow = wanted_ && owner_->isVisible() && !owner_->isMinimized() && owner_->isActiveWindow();
@@ -116,30 +117,44 @@ private:
             hide();
             return;
         }
-        const double zoom = controlZoom(owner_);
-        QFont font = QApplication::font();
-        font.setPointSizeF(font.pointSizeF() * zoom);
-        setFont(font);
-        const int inset = scaled(margin, zoom);
-        layout()->setContentsMargins(inset, inset, inset, inset);
-
-        const QScreen* screen = owner_->screen() ? owner_->screen() : QGuiApplication::primaryScreen();
-        const QRect area = screen->availableGeometry();
         std::vector<QRect> keepClear;
         for (const int id : keepClear_) {
             if (const QWidget* control = findControl(id)) {
                 keepClear.emplace_back(control->mapToGlobal(QPoint(0, 0)), control->size());
             }
         }
-        const auto heightAt = [this, inset](int width) {
-            return label_->heightForWidth(width - 2 * inset) + 2 * inset;
+        const auto coversAny = [&keepClear](const QRect& place) {
+            return std::any_of(keepClear.begin(), keepClear.end(),
+                               [&place](const QRect& clear) { return place.intersects(clear); });
         };
-        const QRect place = placeBalloon(owner_->frameGeometry(), area, keepClear, scaled(preferredWidth, zoom),
-                                         scaled(leastWidth, zoom), heightAt, scaled(gap, zoom));
+        const double zoom = controlZoom(owner_);
+        QRect place = placeAt(zoom, keepClear);
+        if (zoom > 1 && coversAny(place)) {
+            place = placeAt(1.0, keepClear);
+            if (coversAny(place)) {
+                place = placeAt(zoom, keepClear);
+            }
+        }
         setFixedSize(place.size());
         move(place.topLeft());
         show();
         raise();
+    }
+
+    // Takes the font and margins of the zoom and says where that puts it.
+    QRect placeAt(double zoom, const std::vector<QRect>& keepClear)
+    {
+        QFont font = QApplication::font();
+        font.setPointSizeF(font.pointSizeF() * zoom);
+        setFont(font);
+        const int inset = scaled(margin, zoom);
+        layout()->setContentsMargins(inset, inset, inset, inset);
+        const QScreen* screen = owner_->screen() ? owner_->screen() : QGuiApplication::primaryScreen();
+        const auto heightAt = [this, inset](int width) {
+            return label_->heightForWidth(width - 2 * inset) + 2 * inset;
+        };
+        return placeBalloon(owner_->frameGeometry(), screen->availableGeometry(), keepClear,
+                            scaled(preferredWidth, zoom), scaled(leastWidth, zoom), heightAt, scaled(gap, zoom));
     }
 
     QWidget* owner_;

@@ -11,7 +11,7 @@ class QWidget;
 // what it tells of: a plain box, a bold title above a text, in the desktop's
 // usual font at the window's zoom. It stands beside the window where the
 // screen has room, else over the window clear of the controls it is told to
-// keep clear of. It follows the window as it moves and zooms, and shows only
+// keep clear of (in the usual font at 100%, where only that keeps it clear). It follows the window as it moves and zooms, and shows only
 // while the window is active and on the screen, so that no other window of
 // the program ever stands below it. It takes no focus and raises no event;
 // a text taller than the screen scrolls.

@@ -115,8 +115,8 @@ void paintMark(QPainter& painter, const CandidateMark& mark, double zoom)
     painter.drawEllipse(centre, radius, radius);
     if (mark.shapes & markPlaced) {
         ink = Qt::white;
-    } else if (mark.shapes & markProof) {
-        painter.setPen(QPen(proofInk, ringWidth));
+    } else if (mark.shapes & (markProof | markFalse)) {
+        painter.setPen(QPen(proofInk, ringWidth, (mark.shapes & markProof) ? Qt::SolidLine : Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(centre, radius - ringWidth / 2, radius - ringWidth / 2);
     }

@@ -11,8 +11,9 @@
 
 enum MarkShape : unsigned {
     markPlaced = 1,  // the digit white in a filled disc
-    markProof = 2,   // the digit bold in a ring
+    markProof = 2,   // the digit bold in a ring: what a step rests on, or what a chain takes as true
     markStruck = 4,  // the digit crossed out
+    markFalse = 8,   // the digit in a dotted ring: what a chain takes as false
 };
 
 struct CandidateMark {

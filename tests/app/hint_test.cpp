@@ -202,16 +202,25 @@ TEST_F(HintCommand, DrawsAChainFromCandidateToCandidate)
 {
     paste(".83.2..9....8..1...293....8....987...7.....6...674....3....698...2..5....1..3.54.");
     hintUntil("Forcing chain (7.2)");
-    // The links cross other places, which the marks' reading takes for
-    // marks too: every mark of the chain must be among those read.
+    EXPECT_GT(weakLinkPixels(), 100);
+    pressKey(4, 4, Qt::Key_Equal, Qt::ControlModifier);
+    pressKey(4, 4, Qt::Key_Equal, Qt::ControlModifier);
+    pressKey(4, 4, Qt::Key_Equal, Qt::ControlModifier);
+    // At 200%, where the digits a chain takes only as false, in plain type,
+    // are large enough to read. The links cross other places, which the
+    // marks' reading takes for marks too: every mark of the chain must be
+    // among those read.
     const Marks chain = {"r2c1 5 proof", "r2c1 6 struck", "r6c1 5 proof", "r6c9 5 proof", "r6c9 9 proof",
                          "r6c2 9 proof", "r8c2 9 proof", "r8c2 6 proof", "r8c1 6 proof"};
     const Marks shown = marksShown();
     EXPECT_TRUE(std::includes(shown.begin(), shown.end(), chain.begin(), chain.end()));
     // Four weak links, the longest across row 6 and back: some hundreds of
     // dashes' pixels.
-    EXPECT_GT(weakLinkPixels(), 200);
-    expectBalloonReadable(1.0, {});
+    EXPECT_GT(weakLinkPixels(), 400);
+    EXPECT_TRUE(looksMarked(0, 1)) << "the cell the chain starts from";
+    // No place of the offscreen screen keeps the balloon off the chain's
+    // cells at 200%: it takes the usual size, as at 100%.
+    expectBalloonReadable(1.0, {{0, 1}, {0, 5}, {8, 5}, {1, 5}, {1, 7}, {0, 7}});
     give(hintId);
     EXPECT_EQ(weakLinkPixels(), 0) << "the chain outlived its step";
 }
