@@ -1,12 +1,16 @@
 #include "hint_command.h"
 
+#include "balloon.h"
+#include "candidate_marks.h"
+#include "clashes.h"
 #include "control_mark.h"
 #include "corner_text.h"
 #include "game_session.h"
 #include "grid.h"
+#include "ladder/words.h"
 #include "main_window.h"
 #include "next_step.h"
-#include "place_marks.h"
+#include "technique_table.h"
 #include "verdict_commands.h"
 
 #include <algorithm>
@@ -15,62 +19,112 @@
 
 namespace {
 
-// The step found by the last Hint, while its mark and reason are shown, and
+// The step found by the last Hint, while its marks and reason are shown, and
 // the game it was found on.
 std::optional<NextStep> shown;
 GameState shownOn;
 
-void markCells(const NextStep& next, bool marked)
+int fieldOf(int cell) { return cellFieldId(columnOf(cell), rowOf(cell)); }
+
+// The cells the frame goes round: those the step places in or rests on.
+std::vector<int> framedCells(const NextStep& next)
 {
-    if (next.outcome != StepOutcome::step) {
-        return;
-    }
-    for (const auto* list : {&next.step.placements, &next.step.proof}) {
-        for (const Candidate& each : *list) {
-            setControlMarked(cellFieldId(columnOf(each.cell), rowOf(each.cell)), marked);
+    std::vector<int> cells;
+    if (next.outcome == StepOutcome::step) {
+        for (const auto* list : {&next.step.placements, &next.step.proof}) {
+            for (const Candidate& each : *list) {
+                cells.push_back(each.cell);
+            }
         }
     }
+    return cells;
 }
 
-FieldPlace placeOf(const Candidate& candidate)
+// Every cell the reason may name, which the balloon must not cover.
+std::vector<int> namedFields(const NextStep& next)
 {
-    return {cellFieldId(columnOf(candidate.cell), rowOf(candidate.cell)), candidate.digit};
+    std::vector<int> cells = framedCells(next);
+    for (const Candidate& each : next.step.eliminations) {
+        cells.push_back(each.cell);
+    }
+    cells.insert(cells.end(), next.step.cells.begin(), next.step.cells.end());
+    if (next.outcome == StepOutcome::clash) {
+        const std::vector<int> clashing = clashingCells(boardOf(game));
+        cells.insert(cells.end(), clashing.begin(), clashing.end());
+    }
+    std::vector<int> fields;
+    for (const int cell : cells) {
+        if (std::find(fields.begin(), fields.end(), fieldOf(cell)) == fields.end()) {
+            fields.push_back(fieldOf(cell));
+        }
+    }
+    return fields;
 }
 
-// A chain's links drawn from candidate to candidate over the grid, each
-// candidate of the chain ringed as taken true or false, and the candidates
-// it strikes crossed out.
-void drawChain(const Step& step)
+// What the step places, rests on and strikes, each candidate once with all
+// it stands for. A chain's step rests on every candidate the chain passes
+// through, taken as true or only as false.
+std::vector<CandidateMark> marksOf(const Step& step)
 {
-    std::vector<PlaceLink> links;
-    std::vector<PlaceMark> marks;
-    const auto ring = [&](const ChainNode& node) {
-        const PlaceMark mark{placeOf(node.candidate), node.on ? PlaceMarkKind::on : PlaceMarkKind::off};
-        const bool ringed = std::any_of(marks.begin(), marks.end(), [&](const PlaceMark& other) {
-            return other.at.field == mark.at.field && other.at.place == mark.at.place;
-        });
-        if (!ringed) {
-            marks.push_back(mark);
+    std::vector<CandidateMark> marks;
+    const auto add = [&marks](const std::vector<Candidate>& candidates, unsigned shape) {
+        for (const Candidate& each : candidates) {
+            const CandidateMark mark{fieldOf(each.cell), each.digit, 0};
+            auto found = std::find_if(marks.begin(), marks.end(), [&mark](const CandidateMark& other) {
+                return other.field == mark.field && other.digit == mark.digit;
+            });
+            if (found == marks.end()) {
+                found = marks.insert(marks.end(), mark);
+            }
+            found->shapes |= shape;
         }
     };
+    add(step.placements, markPlaced);
+    if (step.chain.empty()) {
+        add(step.proof, markProof);
+    }
     for (const ChainLink& link : step.chain) {
-        links.push_back({placeOf(link.from.candidate), placeOf(link.to.candidate),
-                         link.strong() ? PlaceLinkKind::strong : PlaceLinkKind::weak});
-        ring(link.from);
-        ring(link.to);
+        for (const ChainNode& node : {link.from, link.to}) {
+            add({node.candidate}, node.on ? markProof : markFalse);
+        }
     }
-    for (const Candidate& struck : step.eliminations) {
-        marks.push_back({placeOf(struck), PlaceMarkKind::struck});
-    }
-    showPlaceMarks(mainWindow, links, marks);
+    add(step.eliminations, markStruck);
+    return marks;
 }
 
-// The reason, in the corner text, goes by itself when the grid changes.
+std::vector<CandidateLink> linksOf(const Step& step)
+{
+    std::vector<CandidateLink> links;
+    for (const ChainLink& link : step.chain) {
+        links.push_back({fieldOf(link.from.candidate.cell), link.from.candidate.digit, fieldOf(link.to.candidate.cell),
+                         link.to.candidate.digit, link.strong()});
+    }
+    return links;
+}
+
+// The step's technique and rating, "X-Wing (3.2)", or that there is none.
+std::string headline(const NextStep& next)
+{
+    if (next.outcome != StepOutcome::step) {
+        return "No hint";
+    }
+    return std::string(techniqueTitle(next.step.technique, next.step.form)) + " (" + ratingText(next.step.rating) + ")";
+}
+
+void setFrames(const NextStep& next, bool marked)
+{
+    for (const int cell : framedCells(next)) {
+        setControlMarked(fieldOf(cell), marked);
+    }
+}
+
+// The headline in the corner goes by itself when the grid changes.
 void takeDownMarks()
 {
     if (shown) {
-        markCells(*shown, false);
-        clearPlaceMarks(mainWindow);
+        setFrames(*shown, false);
+        showCandidateMarks(mainWindow, {}, {});
+        hideBalloon();
         shown.reset();
     }
 }
@@ -79,11 +133,14 @@ void show(const NextStep& next)
 {
     shown = next;
     shownOn = game;
-    markCells(next, true);
-    if (next.outcome == StepOutcome::step && !next.step.chain.empty()) {
-        drawChain(next.step);
+    setFrames(next, true);
+    showCandidateMarks(mainWindow, marksOf(next.step), linksOf(next.step));
+    std::string text = next.reason;
+    if (next.outcome == StepOutcome::step) {
+        text += "\n\nHint again (Ctrl+H) to make this step.";
     }
-    showCornerText(next.reason);
+    showCornerText(headline(next));
+    showBalloon(mainWindow, headline(next), text, namedFields(next));
 }
 
 // The step's eliminations are struck out for the hints after it and leave

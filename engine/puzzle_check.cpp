@@ -94,6 +94,9 @@ PuzzleCheck checkPuzzle(const Board& puzzle)
             check.verdict = grade + ": rated " + ratingText(check.rating.er)
                             + " on Sudoku Explainer's scale.\nHardest step: "
                             + techniqueTitle(check.rating.hardest, check.rating.hardestForm) + ".";
+            if (const char* idea = techniqueIdea(check.rating.hardest, check.rating.hardestForm)) {
+                check.verdict += std::string(" ") + idea;
+            }
         } else if (check.rating.outOfTime) {
             check.grade = "too hard to rate in time";
             check.verdict = "Too hard to rate in time: no rating was found within 2 seconds.";

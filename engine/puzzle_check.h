@@ -41,7 +41,7 @@ struct PuzzleCheck {
     bool givenComplete = false;
     LadderRating rating;  // for a proper puzzle with an empty cell
     std::string grade;    // "easy", "medium", "hard", "diabolical", or what the grid is instead
-    std::string verdict;  // the grade, the rating and the hardest step, in sentences
+    std::string verdict;  // the grade, the rating and the hardest step, named and told in plain words
 };
 
 PuzzleCheck checkPuzzle(const Board& puzzle);

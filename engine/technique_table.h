@@ -31,21 +31,27 @@ struct TechniqueRow {
     void (*scan)(const CandidateGrid& grid, StepSink& sink);
     // The step's reason in a player's words, on the grid it was found on.
     std::string (*words)(const Step& step, const CandidateGrid& grid);
+    // What the technique does, in one sentence for a player who does not
+    // know its name; none where the title says it all.
+    const char* idea = nullptr;
     // Rests on the puzzle having one solution: never tried on a grid with
     // several.
     bool needsUniqueSolution = false;
     // Where a step's `form` tells apart techniques with names of their own
-    // (a cycle or a forcing chain), their names and titles by form.
+    // (a cycle or a forcing chain), their names, titles and ideas by form.
     const char* const* formNames = nullptr;
     const char* const* formTitles = nullptr;
+    const char* const* formIdeas = nullptr;
 };
 
 std::span<const TechniqueRow> techniqueTable();
 
-// The name and title of a step of the row `technique` in the form `form`:
-// the form's own where the row names its forms, else the row's.
+// The name, title and idea of a step of the row `technique` in the form
+// `form`: the form's own where the row names its forms, else the row's.
 const char* techniqueName(int technique, int form);
 const char* techniqueTitle(int technique, int form);
+// What it does in plain words, or none.
+const char* techniqueIdea(int technique, int form);
 
 // The first step of the table's row `technique` on the grid, its technique
 // and rating filled in; none when the technique finds nothing.

@@ -26,6 +26,13 @@ const QColor markedNoteInk(0, 0, 0);
 const QColor ruledOutInk(200, 0, 0);
 const QColor strokeInk(200, 0, 0);
 
+// The field inside its sunken edge.
+QRectF innerRect(const QWidget* field)
+{
+    const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+    return QRectF(field->rect()).adjusted(frame, frame, -frame, -frame);
+}
+
 void (*focusWatcher)() = nullptr;
 
 // The field takes the text the program gave it and no other: every edit of
@@ -183,13 +190,12 @@ protected:
         }
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-        const QRectF inner = QRectF(rect()).adjusted(frame, frame, -frame, -frame);
+        const QRectF inner = innerRect(this);
         painter.setClipRect(inner);
         if (notesShown) {
             // The caret of an empty field would stand among the notes.
             painter.fillRect(inner, palette().color(QPalette::Base));
-            paintNotes(painter, inner);
+            paintNotes(painter);
         }
         if (look_.crossed) {
             const double zoom = controlZoom(this);
@@ -201,43 +207,33 @@ protected:
     }
 
 private:
-    // Nine places, 1 top left to 9 bottom right, each a third of the field
-    // inside its edge; a note's digit is about four fifths of its place's
-    // height, centred in it by the height of a digit, not of the font.
-    void paintNotes(QPainter& painter, const QRectF& inner)
+    void paintNotes(QPainter& painter)
     {
-        const double width = inner.width() / 3;
-        const double height = inner.height() / 3;
-        QFont small = font();
-        small.setBold(false);
-        small.setPixelSize(std::max(1, static_cast<int>(std::lround(height * 1.15))));
+        const QFont small = noteFont(this);
         for (int digit = 1; digit <= 9; ++digit) {
             const std::uint16_t bit = static_cast<std::uint16_t>(1u << digit);
             if ((look_.notes & bit) == 0) {
                 continue;
             }
-            const QRectF place(inner.left() + width * ((digit - 1) % 3), inner.top() + height * ((digit - 1) / 3),
-                               width, height);
-            QFont noteFont = small;
+            const QRectF place = notePlace(this, digit);
+            QFont font = small;
             QColor ink = noteInk;
             if (look_.markedNotes & bit) {
                 painter.fillRect(place.adjusted(0.5, 0.5, -0.5, -0.5), digitTint);
-                noteFont.setBold(true);
+                font.setBold(true);
                 ink = markedNoteInk;
             }
             if (look_.ruledOutNotes & bit) {
                 ink = ruledOutInk;
             }
-            const QString text = QString::number(digit);
-            const QFontMetricsF metrics(noteFont);
-            const QRectF glyph = metrics.tightBoundingRect(text);
-            const QPointF origin(place.center().x() - glyph.center().x(), place.center().y() - glyph.center().y());
-            painter.setFont(noteFont);
+            painter.setFont(font);
             painter.setPen(ink);
-            painter.drawText(origin, text);
+            drawNoteDigit(painter, place, digit);
             if (look_.ruledOutNotes & bit) {
                 // Struck from corner to corner, a little past the digit.
-                const QRectF struck = glyph.translated(origin).adjusted(-1, -0.5, 1, 0.5);
+                const QFontMetricsF metrics(font);
+                const QRectF glyph = metrics.tightBoundingRect(QString::number(digit));
+                const QRectF struck = glyph.translated(place.center() - glyph.center()).adjusted(-1, -0.5, 1, 0.5);
                 painter.setPen(QPen(ink, std::max(1.0, controlZoom(this))));
                 painter.drawLine(struck.bottomLeft(), struck.topRight());
             }
@@ -306,6 +302,32 @@ void setCellLook(int id, const CellLook& look)
     if (auto* field = dynamic_cast<CellField*>(findControl(id))) {
         field->setLook(look);
     }
+}
+
+QRectF notePlace(const QWidget* field, int digit)
+{
+    // Nine places, 1 top left to 9 bottom right, each a third of the field
+    // inside its edge.
+    const QRectF inner = innerRect(field);
+    const double width = inner.width() / 3;
+    const double height = inner.height() / 3;
+    return {inner.left() + width * ((digit - 1) % 3), inner.top() + height * ((digit - 1) / 3), width, height};
+}
+
+QFont noteFont(const QWidget* field)
+{
+    // A note's digit is about four fifths of its place's height.
+    QFont small = field->font();
+    small.setBold(false);
+    small.setPixelSize(std::max(1, static_cast<int>(std::lround(notePlace(field, 1).height() * 1.15))));
+    return small;
+}
+
+void drawNoteDigit(QPainter& painter, const QRectF& place, int digit)
+{
+    const QString text = QString::number(digit);
+    const QRectF glyph = QFontMetricsF(painter.font()).tightBoundingRect(text);
+    painter.drawText(place.center() - glyph.center(), text);
 }
 
 void setCellFocusWatcher(void (*watcher)()) { focusWatcher = watcher; }

@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <string>
 
+class QFont;
+class QPainter;
+class QRectF;
 class QWidget;
 
 // The entry field of one cell: a single-line field with a sunken edge that
@@ -59,6 +62,15 @@ QWidget* createCellField(int window, int id, int x, int y, int w, int h);
 // desktop's palette, the field's background stays light, as the digits it
 // shows are dark.
 void setCellLook(int id, const CellLook& look);
+
+// Where a cell field draws the note of a digit 1 to 9, in the field's own
+// pixels, and the font it draws notes in.
+QRectF notePlace(const QWidget* field, int digit);
+QFont noteFont(const QWidget* field);
+
+// Draws a note's digit in its place in the painter's font and pen, centred
+// by the height of a digit, not of the font.
+void drawNoteDigit(QPainter& painter, const QRectF& place, int digit);
 
 // Called whenever a cell field gains or loses the keyboard focus, at once,
 // before the event that says so is taken from the queue: what the window

@@ -180,8 +180,19 @@ TEST_F(WebViewPage, AClickOnALinkElsewhereOpensTheDesktopsBrowserOrMailOnceAndFo
                      + band(180, "<form method='post' action='http://elsewhere.example/collect'>"
                                  "<input type='hidden' name='email' value='ann@home.example'>"
                                  "<button>Send</button></form>")
-                     + band(240, "<a target='_blank' href='http://kelvaro.example/next'>next</a>")));
-    server->page("http://kelvaro.example/next", pageWith("Next", ""));
+                     + band(240, "<a target='_blank' href='http://kelvaro.example/next'>next</a>")
+                     // A click that follows no link, and a script that waits
+                     // past the time a click's navigation takes.
+                     + band(300, "<div id='late' style='height:100%'>late</div><script>"
+                                 "document.getElementById('late').onclick = function () {"
+                                 "setTimeout(function () { location.href = 'http://late.example/'; },"
+                                 " 3000); };</script>")));
+    // A page of the site that, once a click has brought it, goes elsewhere by itself.
+    server->page("http://kelvaro.example/next",
+                 pageWith("Next", band(0, "<a href='http://kelvaro.example/hop'>hop</a>")));
+    server->page("http://kelvaro.example/hop",
+                 pageWith("Hop", "<script>setTimeout(function () { location.href = "
+                                 "'http://elsewhere.example/hop'; }, 100);</script>"));
     ASSERT_TRUE(openOn("http://www.kelvaro.example/"));
     ASSERT_NE(browser, nullptr);
     QTest::qWait(300);
@@ -206,8 +217,16 @@ TEST_F(WebViewPage, AClickOnALinkElsewhereOpensTheDesktopsBrowserOrMailOnceAndFo
     EXPECT_EQ(desktop.opened.size(), 3);
     EXPECT_EQ(shown(), "http://www.kelvaro.example/");
 
+    clickBand(300);
+    EXPECT_TRUE(waitFor([&] { return notice().contains("late.example"); })) << "acted on a click";
+    EXPECT_EQ(desktop.opened.size(), 3);
+
     clickBand(240);
-    EXPECT_TRUE(waitFor([&] { return title() == "Next"; }));
+    ASSERT_TRUE(waitFor([&] { return title() == "Next"; }));
+    QTest::qWait(300);
+    clickBand(0);
+    EXPECT_TRUE(waitFor([&] { return title() == "Hop" && notice().contains("elsewhere.example"); }))
+        << "the click that brought the site's page let its script leave";
     EXPECT_EQ(desktop.opened.size(), 3);
     for (const SiteServer::Request& request : server->requests)
         EXPECT_FALSE(request.url.contains("example/collect")) << "the form was sent";

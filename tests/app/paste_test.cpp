@@ -57,6 +57,8 @@ TEST(PastedPuzzle, RefusesAnythingElseAndSaysWhy)
                  "empty-cell mark (. 0 _ *) or a separator (| - + space)."},
         {"5\xe9", "The pasted text holds the byte 0xE9 at line 1, character 2, which is not a digit, "
                   "an empty-cell mark (. 0 _ *) or a separator (| - + space)."},
+        {"5\xc3" "5", "The pasted text holds the byte 0xC3 at line 1, character 2, which is not a "
+                       "digit, an empty-cell mark (. 0 _ *) or a separator (| - + space)."},
         {"53\xef\xbb\xbf", "The pasted text holds \"\xef\xbb\xbf\" (U+FEFF) at line 1, character 3, "
                          "which is not a digit, an empty-cell mark (. 0 _ *) or a separator (| - + "
                          "space)."},

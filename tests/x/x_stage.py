@@ -239,11 +239,13 @@ class Kelvaro:
             if os.path.exists(leftover):
                 os.remove(leftover)
 
-    def files_in_home(self):
+    def left_in_home(self):
+        """What the run left in its home, folders too, but the program's own
+        settings (under .config), which it may keep."""
         found = []
-        for folder, _, files in os.walk(self.home):
-            found += [os.path.relpath(os.path.join(folder, f), self.home) for f in files]
-        return sorted(found)
+        for folder, folders, files in os.walk(self.home):
+            found += [os.path.relpath(os.path.join(folder, f), self.home) for f in folders + files]
+        return sorted(f for f in found if f != ".config" and not f.startswith(".config/"))
 
 
 class XStage(unittest.TestCase):
@@ -410,9 +412,7 @@ class WebPage(unittest.TestCase):
 
         k.close_window(WEB_TITLE)
         self.assertEqual(k.quit(), 0)
-        # Settings of the program's own may stay; nothing of the browser.
-        left = [f for f in k.files_in_home() if not f.startswith(".config/")]
-        self.assertEqual(left, [], "left in the home")
+        self.assertEqual(k.left_in_home(), [], "left in the home")
 
 
 def built_package():
@@ -468,8 +468,7 @@ class InstalledPackage(unittest.TestCase):
                                     "the installed program never asked for the maker's page")
                 k.close_window(WEB_TITLE)
                 self.assertEqual(k.quit(), 0)
-                self.assertEqual([f for f in k.files_in_home() if not f.startswith(".config/")],
-                                 [], "left in the home")
+                self.assertEqual(k.left_in_home(), [], "left in the home")
             finally:
                 k.stop()
                 site.close()

@@ -74,9 +74,8 @@ bool SitePage::follow(const QUrl& url, NavigationType type, bool isMainFrame)
 
 void SitePage::followNewWindow(QWebEngineNewWindowRequest& request)
 {
+    // As a link for this window: only the user's click lets it leave the site.
     const QUrl url = request.requestedUrl();
-    const NavigationType type =
-        request.isUserInitiated() ? NavigationTypeLinkClicked : NavigationTypeOther;
-    if (follow(url, type, true))
+    if (follow(url, NavigationTypeLinkClicked, true))
         setUrl(url);
 }
