@@ -56,7 +56,7 @@ TEST(BenchTool, TheGenerationBenchmarkTimesQQWingAtEveryLevel)
     std::getline(lines, row);
     for (const char* level : {"simple", "easy", "intermediate", "expert"}) {
         ASSERT_TRUE(std::getline(lines, row)) << run.out;
-        const std::vector<std::string> fields = fieldsOf(row);
+        const std::vector<std::string> fields = tabFields(row);
         ASSERT_EQ(fields.size(), 9U) << row;
         EXPECT_EQ(fields[6], level);
         EXPECT_GT(std::stod(fields[7]), 0.0) << row;  // QQWing's milliseconds, not "-"
