@@ -28,7 +28,7 @@ std::optional<Board> askRatedPuzzle()
     const std::optional<RatingChoice> choice = awaitRatingChoice();
     closeWindow(ratingDialog);
     const std::string sought =
-        choice ? "Looking for a puzzle: " + choice->name + " (" + bandText(choice->band) + ")" : "";
+        choice ? choice->name + ", rated " + bandText(choice->band) : "";
     if (!choice || !openSearchProgressWindow(sought)) {
         return std::nullopt;
     }

@@ -22,7 +22,7 @@ constexpr KeyCommand cancelKey[] = {{searchCancelId, nullptr, "Esc"}};
 
 bool openSearchProgressWindow(const std::string& text)
 {
-    if (!openWindow(searchProgressWindow, "New Puzzle by Rating", 260, 105, styleCloseBox | styleKeptOnTop,
+    if (!openWindow(searchProgressWindow, "Looking for a Puzzle", 260, 105, styleCloseBox | styleKeptOnTop,
                     Placement::centredOnScreen)) {
         return false;
     }

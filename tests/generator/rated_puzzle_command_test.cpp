@@ -187,7 +187,7 @@ TEST_F(NewPuzzleByRating, ACancelWhileItSearchesLeavesTheGameAsItWasAndDropsWhat
             click(firstGradeOptionId + 3);
             click(ratingOkId);
             onceOpen(searchProgressWindow, [way] {
-                EXPECT_EQ(textOf(searchTextId), QString::fromUtf8("Looking for a puzzle: Diabolical (5.0 \u2013 6.4)"));
+                EXPECT_EQ(textOf(searchTextId), QString::fromUtf8("Diabolical, rated 5.0 \u2013 6.4"));
                 busyInTheMainWindow();
                 cancelBy(way, searchProgressWindow, searchCancelId);
             });

@@ -368,6 +368,48 @@ class XStage(unittest.TestCase):
         self.assertEqual(k.copy(), PUZZLE)
         self.assertEqual(k.quit(), 0)
 
+    def test_new_puzzle_by_rating_cancelled_then_diabolical_in_framed_centred_windows(self):
+        k = self.kelvaro
+        k.paste(PUZZLE)
+        k.await_grid(PUZZLE)
+        k.keys("Control_L", "Shift_L", "n")
+        k.window("New Puzzle by Rating")
+        k.keys("Escape")
+        k.screen.await_window("New Puzzle by Rating", present=False, pid=k.process.pid, limit=WAIT)
+        k.await_focus()
+        self.assertEqual(k.copy(), PUZZLE, "a cancel changed the grid")
+
+        k.keys("Control_L", "Shift_L", "n")
+        k.window("New Puzzle by Rating")
+        # The focus is on the checked grade, Easy: down to Diabolical, then
+        # past the symmetric option to OK.
+        for key in ("Down", "Down", "Down", "Tab", "Tab", "Return"):
+            k.keys(key)
+        k.screen.await_window("New Puzzle by Rating", present=False, pid=k.process.pid, limit=WAIT)
+        k.screen.await_window("Looking for a Puzzle", present=False, pid=k.process.pid, limit=WAIT)
+        k.await_focus()
+        puzzle = k.copy()
+        fields = subprocess.run([ENGINE, "rate"], input=puzzle + "\n", capture_output=True,
+                                text=True, timeout=60).stdout.split("\t")
+        self.assertEqual(fields[0], "1", f"not one solution: {fields}")
+        self.assertTrue(5.0 <= float(fields[1]) <= 6.4, f"not rated 5.0 - 6.4: {fields}")
+        k.keys("Control_L", "k")
+        k.answer_message("Check puzzle")
+
+        [main] = k.screen.frames_titled(MAIN_TITLE)
+        dialogs = k.screen.frames_titled("New Puzzle by Rating")
+        [progress] = k.screen.frames_titled("Looking for a Puzzle")
+        self.assertEqual(len(dialogs), 2)
+        for dialog in dialogs:
+            self.assertTrue(centred(dialog.mapped_at, main.mapped_at), f"dialog at {dialog.mapped_at}")
+        self.assertTrue(centred(progress.mapped_at, (0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)),
+                        f"progress at {progress.mapped_at}")
+        for frame in dialogs + [progress]:
+            self.assertEqual(frame.moved_after_map, [], f"{frame.title} moved once shown")
+        k.keys("Control_L", "z")
+        k.await_grid(PUZZLE)
+        self.assertEqual(k.quit(), 0)
+
 
 class WebPage(unittest.TestCase):
     """The web-page window on the maker's site, served here over https."""
