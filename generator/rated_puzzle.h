@@ -8,9 +8,10 @@
 #include <optional>
 
 // Puzzles made to a rating: one solution, minimal, maybe symmetric under a
-// turn by 180 degrees, with an ER on Sudoku Explainer's scale (by the rating
-// Check puzzle gives) inside a band. The same random numbers give the same
-// puzzle.
+// turn by 180 degrees, with an ER on Sudoku Explainer's scale inside a band,
+// by the rating Check puzzle gives, with its time limit: a puzzle it cannot
+// rate in time is passed over. The same random numbers give the same puzzle
+// (unless a rating runs into that limit).
 
 // Ratings in tenths, both ends included.
 struct RatingBand {

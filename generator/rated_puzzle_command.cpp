@@ -27,9 +27,7 @@ std::optional<Board> askRatedPuzzle()
     }
     const std::optional<RatingChoice> choice = awaitRatingChoice();
     closeWindow(ratingDialog);
-    const std::string sought =
-        choice ? choice->name + ", rated " + bandText(choice->band) : "";
-    if (!choice || !openSearchProgressWindow(sought)) {
+    if (!choice || !openSearchProgressWindow(choice->name + ", rated " + bandText(choice->band))) {
         return std::nullopt;
     }
     std::optional<RatedPuzzle> made =
