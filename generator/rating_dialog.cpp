@@ -50,6 +50,7 @@ bool openRatingDialog()
     }
     createCheckBox(ratingDialog, symmetricOptionId, "Symmetric under a half turn", 20, optionsEnd + 8, 260, 20);
     createButton(ratingDialog, ratingOkId, "OK", 60, optionsEnd + 42, 80, 25);
+    setDefaultButton(ratingOkId);
     createButton(ratingDialog, ratingCancelId, "Cancel", 160, optionsEnd + 42, 80, 25);
     setChecked(firstGradeOptionId + lastGrade, true);
     setChecked(symmetricOptionId, lastSymmetric);

@@ -27,6 +27,11 @@ Qt::KeyboardModifiers withoutKeypad(const QKeyEvent* event)
     return event->modifiers() & ~Qt::KeypadModifier;
 }
 
+bool isEnter(const QKeyEvent* event)
+{
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && withoutKeypad(event) == Qt::NoModifier;
+}
+
 // Return and Enter press a focused button, as Space does.
 class PushButton : public QPushButton {
 public:
@@ -35,12 +40,33 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (enter && withoutKeypad(event) == Qt::NoModifier) {
+        if (isEnter(event)) {
             click();
             return;
         }
         QPushButton::keyPressEvent(event);
+    }
+};
+
+// Return and Enter on an option or a check box press the window's default
+// button where it has one, as in any dialog; elsewhere they do nothing.
+template <typename Button>
+class Choice : public Button {
+public:
+    using Button::Button;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (isEnter(event)) {
+            for (QPushButton* button : this->window()->template findChildren<QPushButton*>()) {
+                if (button->isDefault()) {
+                    button->click();
+                    return;
+                }
+            }
+        }
+        Button::keyPressEvent(event);
     }
 };
 
@@ -96,7 +122,7 @@ QWidget* createOptionButton(int window, int id, const std::string& caption, int 
         return nullptr;
     }
     // Option buttons with the same parent are exclusive among themselves.
-    auto* option = new QRadioButton(QString::fromStdString(caption), parent);
+    auto* option = new Choice<QRadioButton>(QString::fromStdString(caption), parent);
     raisePressedOnClick(option, window, id);
     return place(option, window, id, x, y, w, h);
 }
@@ -107,9 +133,16 @@ QWidget* createCheckBox(int window, int id, const std::string& caption, int x, i
     if (parent == nullptr) {
         return nullptr;
     }
-    auto* box = new QCheckBox(QString::fromStdString(caption), parent);
+    auto* box = new Choice<QCheckBox>(QString::fromStdString(caption), parent);
     raisePressedOnClick(box, window, id);
     return place(box, window, id, x, y, w, h);
+}
+
+void setDefaultButton(int id)
+{
+    if (auto* button = qobject_cast<QPushButton*>(findControl(id))) {
+        button->setDefault(true);
+    }
 }
 
 QWidget* createStaticText(int window, int id, const std::string& text, int x, int y, int w, int h,

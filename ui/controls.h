@@ -27,6 +27,10 @@ QWidget* createOptionButton(int window, int id, const std::string& caption, int 
 // typePressed when clicked.
 QWidget* createCheckBox(int window, int id, const std::string& caption, int x, int y, int w, int h);
 
+// Makes the button its window's default: Return and Enter on the window's
+// option buttons and check boxes press it.
+void setDefaultButton(int id);
+
 // A text that wraps at the control's width.
 QWidget* createStaticText(int window, int id, const std::string& text, int x, int y, int w, int h,
                           TextAlign align = TextAlign::left);

@@ -126,6 +126,24 @@ TEST_F(RatingDialog, ListsTheGradesWithTheirBandsAndRemembersTheLastChoice)
     EXPECT_TRUE(isChecked(symmetricOptionId));
 }
 
+TEST_F(RatingDialog, ReturnOnAnOptionPressesOkAndOnCancelCancels)
+{
+    forgetRatingChoice();
+    for (const int focused : {firstGradeOptionId + 1, symmetricOptionId, ratingCancelId}) {
+        ASSERT_TRUE(openRatingDialog());
+        whileWaiting([focused] {
+            findControl(focused)->setFocus();
+            QTest::keyClick(findControl(focused), Qt::Key_Return);
+            // Ends the wait should Return have pressed nothing.
+            postControlEvent(ratingDialog, ratingCancelId, typePressed);
+        });
+        const std::optional<RatingChoice> choice = awaitRatingChoice();
+        closeWindow(ratingDialog);
+        discardEvents();
+        EXPECT_EQ(choice.has_value(), focused != ratingCancelId) << focused;
+    }
+}
+
 TEST_F(RatingDialog, CancelEscapeAndTheCloseBoxLeaveTheGameAsItWasAndDropWhatCameMeanwhile)
 {
     setUpAGame();
