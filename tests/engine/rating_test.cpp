@@ -53,6 +53,17 @@ TEST(Rating, IsSudokuExplainersOnASampleOfTheSharedSets)
     EXPECT_GE(10 * chainedExactly, 9 * chained);
 }
 
+// EP is the hardest step up to the first placement: here a pointing (2.6)
+// that places nothing, before a hidden pair (2.0) that leaves a single.
+TEST(Rating, EpCountsTheStepsBeforeTheFirstPlacementThatPlaceNothing)
+{
+    const LadderRating rating = rateByLadder(
+        puzzleBoard("2..3591.631.627.9.6.9841.23..72946.1.26713...9.1586..21.24.8.65.6.9.2.1...31652.."),
+        std::chrono::hours(1));
+    EXPECT_EQ(rating.ed, 26);
+    EXPECT_EQ(rating.ep, 26);
+}
+
 TEST(PuzzleCheck, TellsTheSolutionsTheGradeAndTheHardestStep)
 {
     const PuzzleCheck hiddenPair =
