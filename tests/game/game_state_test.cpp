@@ -98,6 +98,10 @@ TEST(GameState, HintsStrikesLeaveTheNotesAndKelvarosCandidatesUntilANewGame)
     EXPECT_EQ(game.cells[cell].notes, digitBit(1));
     const CandidateGrid candidates = candidatesOf(game);
     EXPECT_EQ(candidates.candidates[cell], digitBit(1) | digitBit(4)) << "3 is beside it, 2 struck";
+    // A digit the Solve button wrote, taken away again, brings back no struck candidate.
+    takeSolvedDigit(game, cell, 4);
+    enterDigit(game, cell, 0, false);
+    EXPECT_EQ(candidatesOf(game).candidates[cell], digitBit(1) | digitBit(4));
     startGame(game, givensOf(puzzle));
     EXPECT_EQ(game.cells[cell].struck, 0);
 }
