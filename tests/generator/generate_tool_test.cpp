@@ -65,6 +65,9 @@ TEST(GenerateOptions, ReadsEachOptionOnceInAnyOrder)
     ASSERT_TRUE(parses({"--rating", "1-2.4", "--symmetric"}, options));
     EXPECT_EQ(options.rating->low, 10);
     EXPECT_EQ(options.rating->high, 24);
+    ASSERT_TRUE(parses({"--rating", "7.1-7.1"}, options));
+    EXPECT_EQ(options.rating->low, 71);
+    EXPECT_EQ(options.rating->high, 71);
 }
 
 TEST(GenerateOptions, RefusesWhatItCannotRead)
