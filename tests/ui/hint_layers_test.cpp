@@ -36,6 +36,8 @@ TEST(BalloonPlace, BesideTheWindowWhereTheScreenHasRoomElseOverItClearOfTheNamed
         {QRect(300, 650, 580, 50), {}, QRect(0, 620, 294, 80)},
         // No room beside: below, as wide as the window, kept on the screen.
         {QRect(20, 100, 960, 300), {}, QRect(19, 406, 960, 40)},
+        // Below still, where it ends on the screen's last row.
+        {QRect(20, 100, 960, 554), {}, QRect(19, 660, 960, 40)},
         // No room beside nor below: above.
         {QRect(20, 300, 960, 390), {}, QRect(19, 254, 960, 40)},
         // Nor above: beside in a column of 104 (at least 60), 160 tall.
