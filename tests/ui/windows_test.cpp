@@ -3,6 +3,7 @@
 #include "events.h"
 #include "pending_events.h"
 #include "windows.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -178,6 +179,14 @@ TEST_F(Windows, CentringOverNoActiveWindowOpensAtTheTopLeftCorner)
     ASSERT_EQ(QApplication::activeWindow(), nullptr);
     ASSERT_TRUE(openWindow(3, "About", 400, 250, styleCloseBox, Placement::centredOverActive));
     EXPECT_EQ(findWindow(3)->frameGeometry().topLeft(), QPoint(0, 0));
+}
+
+// The offscreen screen is 800 pixels square, and its frame 2 pixels each side.
+TEST_F(Windows, FitsAtAZoomThatFillsTheScreenToItsLastPixelAndNoFurther)
+{
+    ASSERT_TRUE(openWindow(5, "wide", 398, 300, styleCloseBox, Placement::centredOnScreen));
+    EXPECT_TRUE(windowFitsAt(5, 200));
+    EXPECT_FALSE(windowFitsAt(5, 201));
 }
 
 TEST_F(Windows, CloseAllClosesEveryOpenWindow)
