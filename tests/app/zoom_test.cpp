@@ -44,6 +44,10 @@ TEST_F(Zoom, AtTwoHundredPercentEveryPlaceAndFontIsTwiceTodays)
     const Layout today = layoutNow();
     zoomKey(Qt::Key_Equal);
     EXPECT_EQ(window()->size(), QSize(438, 340));
+    // Edges scale, not lengths, so that neighbours stay neighbours: the first
+    // cell's edges 2 and 32 go to 3 and 40, 37 apart, where its 30 pixels
+    // alone would make 38.
+    EXPECT_EQ(findControl(cellFieldId(0, 0))->geometry(), QRect(3, 3, 37, 37));
     zoomKey(Qt::Key_Plus);
     zoomKey(Qt::Key_Equal);
     const Layout twice = layoutNow();
@@ -75,6 +79,9 @@ TEST_F(Zoom, StepsUpNoFurtherThanTheScreenShowsAndBackToEveryPixelOfTodays)
     }
     // The offscreen screen is 800 pixels square: 250% (875 wide) does not fit.
     EXPECT_EQ(windowZoom(mainWindow), 200);
+    const QRect largest = window()->frameGeometry();
+    zoomKey(Qt::Key_Equal);
+    EXPECT_EQ(window()->frameGeometry(), largest) << "a step up that does not fit moved the window";
     zoomKey(Qt::Key_Minus);
     EXPECT_EQ(windowZoom(mainWindow), 150);
     EXPECT_EQ(window()->size(), QSize(525, 408));
