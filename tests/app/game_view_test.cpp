@@ -114,6 +114,9 @@ TEST_F(Verdict, TheLastCellSaysWhetherTheGridIsRightAndMistakesAreCrossedOutOnce
     EXPECT_EQ(controlText(hintTextId), "") << "the verdict outlived the grid it was for";
     typeInto(6, 8, "3");
     EXPECT_EQ(controlText(hintTextId), "Every cell is filled, but some digits are wrong.");
+    typeInto(6, 8, "1");
+    EXPECT_EQ(controlText(hintTextId), "") << "a verdict though no empty cell was filled";
+    typeInto(6, 8, "3");
 
     EXPECT_FALSE(crossed(6, 8)) << "a mistake shown before it was asked for";
     pressKey(8, 8, Qt::Key_M, Qt::ControlModifier);
