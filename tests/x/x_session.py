@@ -11,11 +11,15 @@ Used by the X test stage (tests/x/x_stage.py) and bench/memory_soak.py.
 import ctypes
 import ctypes.util
 import os
+import select
 import subprocess
+import threading
 import time
 
 x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
 xtst = ctypes.CDLL(ctypes.util.find_library("Xtst") or "libXtst.so.6")
+# The frames are watched from a thread of their own, on a connection of its own.
+x11.XInitThreads()
 
 Window = ctypes.c_ulong
 Atom = ctypes.c_ulong
@@ -71,6 +75,7 @@ _declare(x11.XStringToKeysym, ctypes.c_ulong, ctypes.c_char_p)
 _declare(x11.XSync, ctypes.c_int, Display, ctypes.c_int)
 _declare(x11.XSelectInput, ctypes.c_int, Display, Window, ctypes.c_long)
 _declare(x11.XPending, ctypes.c_int, Display)
+_declare(x11.XConnectionNumber, ctypes.c_int, Display)
 _declare(x11.XNextEvent, ctypes.c_int, Display, ctypes.POINTER(Event))
 _declare(x11.XGetImage, ctypes.POINTER(XImage), Display, Window, ctypes.c_int, ctypes.c_int,
          ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int)
@@ -159,27 +164,14 @@ class Desktop:
         self._started = []
 
 
-class Screen:
-    """One connection to the display: input, pictures and the frames."""
-
-    @classmethod
-    def open(cls, display_name):
-        display = x11.XOpenDisplay(display_name.encode())
-        return cls(display, display_name) if display else None
+class _Connection:
+    """A connection to the display and the properties read through it."""
 
     def __init__(self, display, display_name):
         self.display = display
         self.name = display_name
         self.root = x11.XDefaultRootWindow(display)
         self._atoms = {}
-        self.frames = {}          # frame window -> Frame
-        self._frame_of = {}       # client window -> frame window
-        self._geometry = {}       # frame window -> its latest geometry
-        x11.XSelectInput(display, self.root, _SUBSTRUCTURE_NOTIFY)
-        x11.XSync(display, 0)
-
-    def close(self):
-        x11.XCloseDisplay(self.display)
 
     def atom(self, name):
         if name not in self._atoms:
@@ -204,51 +196,109 @@ class Screen:
         return self._property(window, "_NET_WM_NAME", self.atom("UTF8_STRING"), 8).decode(
             errors="replace")
 
+
+class _FrameWatch(_Connection):
+    """Follows what the window manager does from a thread of its own, so that
+    a window's title is read the moment it is framed: a window that shows
+    for a few milliseconds (a quick search's progress window) is gone, and
+    its title with it, by the time the test would next look."""
+
+    def __init__(self, display_name):
+        display = x11.XOpenDisplay(display_name.encode())
+        if not display:
+            raise RuntimeError(f"cannot open {display_name} to watch its frames")
+        super().__init__(display, display_name)
+        self.lock = threading.Lock()
+        self.frames = {}          # frame window -> Frame
+        self._geometry = {}       # frame window -> its latest geometry
+        x11.XSelectInput(display, self.root, _SUBSTRUCTURE_NOTIFY)
+        x11.XSync(display, 0)
+        self._stopping = False
+        self._thread = threading.Thread(target=self._watch, daemon=True)
+        self._thread.start()
+
+    def close(self):
+        self._stopping = True
+        self._thread.join()
+        x11.XCloseDisplay(self.display)
+
+    def _watch(self):
+        connection = x11.XConnectionNumber(self.display)
+        while not self._stopping:
+            select.select([connection], [], [], 0.05)
+            self.take_in(sync=False)
+
+    def take_in(self, sync=True):
+        """Takes in every event the server has sent; with sync, every one it
+        sent before this call."""
+        with self.lock:
+            if sync:
+                x11.XSync(self.display, 0)
+            event = Event()
+            while x11.XPending(self.display):
+                x11.XNextEvent(self.display, ctypes.byref(event))
+                self._take(event)
+
+    def _take(self, event):
+        kind = event.any.type
+        if kind == _REPARENT_NOTIFY and event.reparent.parent != self.root:
+            # The window manager puts a new client into its frame.
+            client, frame = event.reparent.window, event.reparent.parent
+            self.frames[frame] = Frame(self.title(client))
+            self.frames[frame].geometry = self._geometry.get(frame)
+        elif kind in (_CREATE_NOTIFY, _CONFIGURE_NOTIFY):
+            c = event.configure
+            geometry = (c.x, c.y, c.width, c.height)
+            self._geometry[c.window] = geometry
+            frame = self.frames.get(c.window)
+            if frame is not None and not frame.unmapped:
+                if frame.mapped_at is None:
+                    frame.geometry = geometry
+                elif geometry[:2] != frame.mapped_at[:2]:
+                    frame.moved_after_map.append(geometry)
+        elif kind == _MAP_NOTIFY:
+            frame = self.frames.get(event.any.window)
+            if frame is not None and frame.mapped_at is None:
+                frame.mapped_at = frame.geometry
+        elif kind == _UNMAP_NOTIFY:
+            # Once gone, the frame is shrunk and moved on its way out.
+            frame = self.frames.get(event.any.window)
+            if frame is not None and frame.mapped_at is not None:
+                frame.unmapped = True
+
+
+class Screen(_Connection):
+    """One connection to the display: input, pictures and the frames."""
+
+    @classmethod
+    def open(cls, display_name):
+        display = x11.XOpenDisplay(display_name.encode())
+        return cls(display, display_name) if display else None
+
+    def __init__(self, display, display_name):
+        super().__init__(display, display_name)
+        self._frames = _FrameWatch(display_name)
+
+    def close(self):
+        self._frames.close()
+        x11.XCloseDisplay(self.display)
+
     def await_window_manager(self, limit=20.0):
         self.wait_until(lambda: self._property(self.root, "_NET_SUPPORTING_WM_CHECK",
                                                _XA_WINDOW, 32), limit, "no window manager")
 
     # -- the frames ---------------------------------------------------------
 
-    def pump(self):
-        """Takes in what the window manager did since the last call."""
-        event = Event()
-        while x11.XPending(self.display):
-            x11.XNextEvent(self.display, ctypes.byref(event))
-            kind = event.any.type
-            if kind == _REPARENT_NOTIFY and event.reparent.parent != self.root:
-                # The window manager puts a new client into its frame.
-                client, frame = event.reparent.window, event.reparent.parent
-                self._frame_of[client] = frame
-                self.frames[frame] = Frame(self.title(client))
-                self.frames[frame].geometry = self._geometry.get(frame)
-            elif kind in (_CREATE_NOTIFY, _CONFIGURE_NOTIFY):
-                c = event.configure
-                geometry = (c.x, c.y, c.width, c.height)
-                self._geometry[c.window] = geometry
-                frame = self.frames.get(c.window)
-                if frame is not None and not frame.unmapped:
-                    if frame.mapped_at is None:
-                        frame.geometry = geometry
-                    elif geometry[:2] != frame.mapped_at[:2]:
-                        frame.moved_after_map.append(geometry)
-            elif kind == _MAP_NOTIFY:
-                frame = self.frames.get(event.any.window)
-                if frame is not None and frame.mapped_at is None:
-                    frame.mapped_at = frame.geometry
-            elif kind == _UNMAP_NOTIFY:
-                # Once gone, the frame is shrunk and moved on its way out.
-                frame = self.frames.get(event.any.window)
-                if frame is not None and frame.mapped_at is not None:
-                    frame.unmapped = True
-
     def forget_frames(self):
-        self.pump()
-        self.frames.clear()
+        self._frames.take_in()
+        with self._frames.lock:
+            self._frames.frames.clear()
 
     def frames_titled(self, title):
-        self.pump()
-        return [f for f in self.frames.values() if f.title == title and f.mapped_at is not None]
+        self._frames.take_in()
+        with self._frames.lock:
+            return [f for f in self._frames.frames.values()
+                    if f.title == title and f.mapped_at is not None]
 
     # -- windows ------------------------------------------------------------
 
@@ -270,7 +320,6 @@ class Screen:
     def wait_until(self, condition, limit, failure):
         deadline = time.monotonic() + limit
         while True:
-            self.pump()
             result = condition()
             if result:
                 return result
