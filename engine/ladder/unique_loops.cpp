@@ -187,7 +187,9 @@ private:
     {
         const int c1 = extraCells_[0];
         const int c2 = extraCells_[1];
-        for (int size = std::popcount(extra); size <= 7; ++size) {
+        // A hidden set's size counts the cells it takes, not the other
+        // digits: a pair can be hidden beside three other digits.
+        for (int size = 2; size <= 7; ++size) {
             for (int kind = 0; kind < 3; ++kind) {
                 const int r = regionsOfCell[c1][kind];
                 if (r != regionsOfCell[c2][kind]) {
@@ -202,7 +204,7 @@ private:
                     index1 = region.cells[i] == c1 ? i : index1;
                     index2 = region.cells[i] == c2 ? i : index2;
                 }
-                if (2 * size <= empty) {
+                if (size >= std::popcount(extra) && 2 * size <= empty) {
                     addNakedType3(region, size, extra, index1, index2);
                 }
                 if (2 * size < empty) {
