@@ -7,6 +7,7 @@
 #include "grid.h"
 #include "hint_command.h"
 #include "main_window.h"
+#include "message_answer.h"
 #include "pending_events.h"
 #include "undo_history.h"
 #include "windows.h"
@@ -136,4 +137,7 @@ public:
     {
         return cellField(column, row)->palette().color(QPalette::Text);
     }
+
+private:
+    UnansweredMessages unansweredMessages_;
 };

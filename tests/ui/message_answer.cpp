@@ -3,7 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
+
+#include <gtest/gtest.h>
 
 MessageAnswer::MessageAnswer() : seen_(std::make_shared<Seen>()), timer_(new QTimer)
 {
@@ -29,3 +32,22 @@ MessageAnswer::MessageAnswer() : seen_(std::make_shared<Seen>()), timer_(new QTi
 }
 
 MessageAnswer::~MessageAnswer() { delete timer_; }
+
+UnansweredMessages::UnansweredMessages() : timer_(new QTimer)
+{
+    constexpr int interval = 1000;
+    timer_->setInterval(interval);
+    auto waiting = std::make_shared<QPointer<QMessageBox>>();
+    QObject::connect(timer_, &QTimer::timeout, [waiting] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box != nullptr && box == *waiting) {
+            ADD_FAILURE() << "a message nobody answered: " << box->text().toStdString();
+            box->reject();
+            box = nullptr;
+        }
+        *waiting = box;
+    });
+    timer_->start();
+}
+
+UnansweredMessages::~UnansweredMessages() { delete timer_; }

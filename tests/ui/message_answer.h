@@ -28,3 +28,17 @@ private:
     std::shared_ptr<Seen> seen_;
     class QTimer* timer_;
 };
+
+// Fails the running test on a message box left unanswered for a second, and
+// closes it: a message that no test expected ends the test at once instead
+// of waiting for the test's time limit.
+class UnansweredMessages {
+public:
+    UnansweredMessages();
+    ~UnansweredMessages();
+    UnansweredMessages(const UnansweredMessages&) = delete;
+    UnansweredMessages& operator=(const UnansweredMessages&) = delete;
+
+private:
+    class QTimer* timer_;
+};
