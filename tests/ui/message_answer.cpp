@@ -35,8 +35,7 @@ MessageAnswer::~MessageAnswer() { delete timer_; }
 
 UnansweredMessages::UnansweredMessages() : timer_(new QTimer)
 {
-    constexpr int interval = 1000;
-    timer_->setInterval(interval);
+    timer_->setInterval(1000);
     auto waiting = std::make_shared<QPointer<QMessageBox>>();
     QObject::connect(timer_, &QTimer::timeout, [waiting] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

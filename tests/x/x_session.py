@@ -208,8 +208,8 @@ class _FrameWatch(_Connection):
         if not display:
             raise RuntimeError(f"cannot open {display_name} to watch its frames")
         super().__init__(display, display_name)
-        self.lock = threading.Lock()
-        self.frames = {}          # frame window -> Frame
+        self._lock = threading.Lock()
+        self._frames = {}          # frame window -> Frame
         self._geometry = {}       # frame window -> its latest geometry
         x11.XSelectInput(display, self.root, _SUBSTRUCTURE_NOTIFY)
         x11.XSync(display, 0)
@@ -226,12 +226,12 @@ class _FrameWatch(_Connection):
         connection = x11.XConnectionNumber(self.display)
         while not self._stopping:
             select.select([connection], [], [], 0.05)
-            self.take_in(sync=False)
+            self._take_in(sync=False)
 
-    def take_in(self, sync=True):
+    def _take_in(self, sync=True):
         """Takes in every event the server has sent; with sync, every one it
         sent before this call."""
-        with self.lock:
+        with self._lock:
             if sync:
                 x11.XSync(self.display, 0)
             event = Event()
@@ -239,30 +239,41 @@ class _FrameWatch(_Connection):
                 x11.XNextEvent(self.display, ctypes.byref(event))
                 self._take(event)
 
+    def forget(self):
+        self._take_in()
+        with self._lock:
+            self._frames.clear()
+
+    def titled(self, title):
+        """The frames shown so far with this title."""
+        self._take_in()
+        with self._lock:
+            return [f for f in self._frames.values() if f.title == title and f.mapped_at is not None]
+
     def _take(self, event):
         kind = event.any.type
         if kind == _REPARENT_NOTIFY and event.reparent.parent != self.root:
             # The window manager puts a new client into its frame.
             client, frame = event.reparent.window, event.reparent.parent
-            self.frames[frame] = Frame(self.title(client))
-            self.frames[frame].geometry = self._geometry.get(frame)
+            self._frames[frame] = Frame(self.title(client))
+            self._frames[frame].geometry = self._geometry.get(frame)
         elif kind in (_CREATE_NOTIFY, _CONFIGURE_NOTIFY):
             c = event.configure
             geometry = (c.x, c.y, c.width, c.height)
             self._geometry[c.window] = geometry
-            frame = self.frames.get(c.window)
+            frame = self._frames.get(c.window)
             if frame is not None and not frame.unmapped:
                 if frame.mapped_at is None:
                     frame.geometry = geometry
                 elif geometry[:2] != frame.mapped_at[:2]:
                     frame.moved_after_map.append(geometry)
         elif kind == _MAP_NOTIFY:
-            frame = self.frames.get(event.any.window)
+            frame = self._frames.get(event.any.window)
             if frame is not None and frame.mapped_at is None:
                 frame.mapped_at = frame.geometry
         elif kind == _UNMAP_NOTIFY:
             # Once gone, the frame is shrunk and moved on its way out.
-            frame = self.frames.get(event.any.window)
+            frame = self._frames.get(event.any.window)
             if frame is not None and frame.mapped_at is not None:
                 frame.unmapped = True
 
@@ -290,15 +301,10 @@ class Screen(_Connection):
     # -- the frames ---------------------------------------------------------
 
     def forget_frames(self):
-        self._frames.take_in()
-        with self._frames.lock:
-            self._frames.frames.clear()
+        self._frames.forget()
 
     def frames_titled(self, title):
-        self._frames.take_in()
-        with self._frames.lock:
-            return [f for f in self._frames.frames.values()
-                    if f.title == title and f.mapped_at is not None]
+        return self._frames.titled(title)
 
     # -- windows ------------------------------------------------------------
 
